@@ -1,0 +1,27 @@
+#pragma once
+
+// The program's two typefaces. MS Sans Serif and Times New Roman where the
+// system has them; otherwise PT Sans and PT Serif, which the program carries
+// in its resources, so that Cyrillic text never falls back to empty boxes.
+// Sizes are in pixels, so text fits the fixed label sizes on every screen.
+
+#include <QFont>
+
+namespace fonts {
+
+enum class Face { Sans, Serif };
+
+struct Spec {
+    Face face = Face::Sans;
+    int px = 11; // 8.25 pt, the windows' default font
+    bool bold = false;
+    bool underline = false;
+};
+
+// Registers the carried fonts once; later calls do nothing.
+void ensureLoaded();
+QString family(Face face);
+QFont font(const Spec &spec);
+inline QFont defaultFont() { return font(Spec{}); }
+
+} // namespace fonts

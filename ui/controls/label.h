@@ -1,0 +1,52 @@
+#pragma once
+
+// A windowless text control. Its caption is plain text whose line breaks are
+// CR LF; it wraps at word boundaries within its width unless it sizes itself
+// to its text. It takes every pointer event over it (so its container does not
+// see them); a click is a press and a release on it, signalled after the press
+// and release themselves. A disabled label takes no pointer events at all.
+
+#include <QColor>
+#include <QLabel>
+
+class QMouseEvent;
+
+class Label : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit Label(QWidget *parent = nullptr);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+    // Opaque labels fill their rectangle with the background colour.
+    void setTransparent(bool transparent);
+    void setBackgroundColour(const QColor &colour);
+    void setForegroundColour(const QColor &colour);
+    QColor foregroundColour() const;
+    void setAutoSize(bool autoSize);
+    bool autoSize() const { return m_autoSize; }
+
+    QString tag() const { return m_tag; }
+    void setTag(const QString &tag) { m_tag = tag; }
+
+signals:
+    void mouseDown(QMouseEvent *event);
+    void mouseUp(QMouseEvent *event);
+    void mouseMoved(QMouseEvent *event);
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QString m_caption;
+    QString m_tag;
+    bool m_autoSize = false;
+    bool m_pressed = false;
+};

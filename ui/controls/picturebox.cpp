@@ -1,0 +1,129 @@
+#include "ui/controls/picturebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// The inside of a bordered box: transparent to painting, so the box's own
+// surface shows through; children are placed in it.
+class ClientArea : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override { event->ignore(); }
+};
+
+} // namespace
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::setBackgroundColour(const QColor &colour)
+{
+    m_background = colour;
+    update();
+}
+
+void PictureBox::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void PictureBox::setBorder(bool border)
+{
+    m_border = border;
+    if (border && !m_client) {
+        m_client = new ClientArea(this);
+        m_client->setMouseTracking(true);
+        m_client->setGeometry(rect().adjusted(1, 1, -1, -1));
+    }
+    update();
+}
+
+QWidget *PictureBox::clientArea()
+{
+    return m_client ? m_client : this;
+}
+
+void PictureBox::setPersistentImage(bool on)
+{
+    if (!on) {
+        m_image = QImage();
+        return;
+    }
+    m_image = QImage(size(), QImage::Format_RGB32);
+    m_image.fill(m_background);
+}
+
+void PictureBox::copyRect(const QImage &source, const QRect &from, const QPoint &to)
+{
+    if (m_image.isNull())
+        return;
+    const QRect inside = from.intersected(source.rect());
+    if (inside.isEmpty())
+        return;
+    QPainter p(&m_image);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(to + (inside.topLeft() - from.topLeft()), source, inside);
+    p.end();
+    update(QRect(to, from.size()));
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    p.setClipRegion(event->region());
+    p.fillRect(rect(), m_background);
+    if (!m_picture.isNull())
+        p.drawPixmap(0, 0, m_picture);
+    if (!m_image.isNull())
+        p.drawImage(0, 0, m_image);
+    if (m_border) {
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_client)
+        m_client->setGeometry(rect().adjusted(1, 1, -1, -1));
+    if (!m_image.isNull() && m_image.size() != size()) {
+        QImage grown(size(), QImage::Format_RGB32);
+        grown.fill(m_background);
+        QPainter p(&grown);
+        p.drawImage(0, 0, m_image);
+        p.end();
+        m_image = grown;
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit mouseMoved(event);
+}

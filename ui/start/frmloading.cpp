@@ -1,0 +1,219 @@
+#include "ui/start/frmloading.h"
+
+#include "app/version.h"
+#include "ui/controls/commandbutton.h"
+#include "ui/controls/formbuilder.h"
+#include "ui/controls/label.h"
+#include "ui/controls/picturebox.h"
+#include "ui/controls/program.h"
+#include "ui/controls/shape.h"
+#include "ui/controls/twips.h"
+#include "ui/controls/windowtimer.h"
+#include "ui/main/frmmain.h"
+#include "ui/main/site.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+using form::Colour;
+using form::Kind;
+using form::Look;
+
+const std::vector<form::Placement> &placements()
+{
+    // Topmost first.
+    static const std::vector<form::Placement> table = {
+        // name         kind              container     left  top   width height tab
+        {"cmdStart",    Kind::Button,     "frmLoading", 1553, 1680, 2895, 495,  1},
+        {"pchLoading",  Kind::PictureBox, "frmLoading", 510,  1800, 4995, 255,  0},
+        {"pchProgress", Kind::PictureBox, "pchLoading", 0,    0,    4215, 375,  -1},
+        {"tmrLoading",  Kind::Timer,      "frmLoading", 0,    0,    0,    0,    -1},
+        {"lblVersion",  Kind::Label,      "frmLoading", 4935, 0,    1005, 195,  -1},
+        {"lblSite",     Kind::Label,      "frmLoading", 360,  3435, 5340, 300,  -1},
+        {"lbIntro",     Kind::Label,      "frmLoading", 240,  2400, 5535, 840,  -1},
+        {"shpHLight",   Kind::Shape,      "frmLoading", 240,  3360, 5535, 375,  -1},
+    };
+    return table;
+}
+
+const std::vector<form::Look> &looks()
+{
+    static const std::vector<Look> table = {
+        Look("cmdStart").text(u"Запустить Ливенор 2.0").font(fonts::Face::Sans, 13, true).hidden(),
+        Look("pchLoading").back(Colour::fromRgb(0, 64, 0)).border(),
+        Look("pchProgress").back(Colour::fromRgb(255, 255, 0)),
+        Look("tmrLoading").interval(LoadingProgress::FillingInterval),
+        Look("lblVersion").text(u"Версия: 2.0.0").fore(Colour::fromRgb(192, 192, 192)).alignRight()
+            .autoSize().transparent(),
+        Look("lblSite").fore(Colour::fromRgb(0, 0, 0)).alignCentre().transparent().hand(),
+        Look("lbIntro").text(u"Ливенор 2.0 - программа для проверки знаний по биологии.")
+            .fore(Colour::fromRgb(255, 255, 255)).transparent(),
+        Look("shpHLight").back(Colour::fromRgb(255, 255, 192)).outline(Colour::systemWindowText()),
+    };
+    return table;
+}
+
+const QColor LinkBox(255, 255, 192);
+const QColor LinkBoxUnderPointer(255, 255, 255);
+
+} // namespace
+
+frmLoading::frmLoading(RandomSource &random, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_random(random)
+{
+    setObjectName(QStringLiteral("frmLoading"));
+    fonts::ensureLoaded();
+    setFont(fonts::defaultFont());
+    setWindowTitle(QString::fromUtf16(product::Name) + QStringLiteral(" - Ливенор 2.0"));
+    setWindowIcon(QIcon(pictures::pixmap(pictures::Id::ProgramIcon)));
+    setFixedSize(twips::toPixels(6000), twips::toPixels(3975));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+
+    const form::Controls c = form::build(this, "frmLoading", placements(), looks());
+    cmdStart = c.get<CommandButton>("cmdStart");
+    pchLoading = c.get<PictureBox>("pchLoading");
+    pchProgress = c.get<PictureBox>("pchProgress");
+    tmrLoading = c.get<WindowTimer>("tmrLoading");
+    lblVersion = c.get<Label>("lblVersion");
+    lblSite = c.get<Label>("lblSite");
+    lbIntro = c.get<Label>("lbIntro");
+    shpHLight = c.get<Shape>("shpHLight");
+    lblSite->setCaption(QStringLiteral("Другие программы и материалы по биологии на сайте ")
+                        + QString::fromUtf16(product::SiteHost));
+
+    connect(tmrLoading, &WindowTimer::timeout, this, &frmLoading::tmrLoading_Timer);
+    connect(cmdStart, &QPushButton::clicked, this, &frmLoading::cmdStart_Click);
+    connect(lblSite, &Label::clicked, this, &frmLoading::lblSite_Click);
+    connect(lblSite, &Label::mouseMoved, this, &frmLoading::lblSite_MouseMove);
+    qApp->installEventFilter(this);
+
+    Form_Load();
+}
+
+frmLoading::~frmLoading()
+{
+    qApp->removeEventFilter(this);
+}
+
+void frmLoading::Form_Load()
+{
+    lblVersion->setCaption(QStringLiteral("Версия: %1.%2.%3")
+                               .arg(version::Major)
+                               .arg(version::Minor)
+                               .arg(version::Revision));
+    lbIntro->setCaption(QStringList{
+        QStringLiteral("Ливенор 2.0 - проверит ваши знания по биологии."),
+        QString(),
+        QStringLiteral("© Проект «%1», 2026. Права на программу принадлежат авторам проекта.")
+            .arg(QString::fromUtf16(product::Name)),
+        QStringLiteral("Программа бесплатна: её можно свободно использовать и распространять."),
+    }.join(QStringLiteral("\r\n")));
+    m_random.seedFromClock();
+    twips::resize(pchProgress, LoadingProgress::StartWidth, twips::geometry(pchProgress).height());
+    m_main = std::make_unique<frmMain>();
+}
+
+void frmLoading::showCentred()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+    show();
+}
+
+void frmLoading::tmrLoading_Timer()
+{
+    const LoadingProgress::Tick tick = m_progress.tick(m_random);
+    if (tick.ready) {
+        tmrLoading->setEnabled(false);
+        pchLoading->setVisible(false);
+        cmdStart->setVisible(true);
+        cmdStart->setFocus();
+    }
+    if (tick.stripWidth >= 0)
+        twips::resize(pchProgress, tick.stripWidth, twips::geometry(pchProgress).height());
+    if (tick.slowDown)
+        tmrLoading->setInterval(LoadingProgress::FullInterval);
+}
+
+void frmLoading::cmdStart_Click()
+{
+    m_main->setWindowState(Qt::WindowMaximized);
+    m_main->show();
+    hide();
+}
+
+void frmLoading::Form_KeyUp(int keyCode)
+{
+    if (keyCode == 27) {
+        Form_Unload();
+    }
+}
+
+void frmLoading::Form_MouseMove()
+{
+    shpHLight->setFillColour(LinkBox);
+}
+
+void frmLoading::lblSite_MouseMove()
+{
+    shpHLight->setFillColour(LinkBoxUnderPointer);
+}
+
+void frmLoading::lblSite_Click()
+{
+    site::OpenSite();
+}
+
+// Key preview: every key released while this window is active reaches the
+// window before the control that has the focus.
+bool frmLoading::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyRelease && isVisible()) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() == this) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Escape && !key->isAutoRepeat()) {
+                Form_KeyUp(27);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmLoading::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    p.drawPixmap(0, 0, pictures::pixmap(pictures::Id::StartBackground));
+}
+
+void frmLoading::mouseMoveEvent(QMouseEvent *event)
+{
+    QWidget::mouseMoveEvent(event);
+    Form_MouseMove();
+}
+
+void frmLoading::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+// Closing the start window ends the program, the hidden main window with it.
+void frmLoading::Form_Unload()
+{
+    tmrLoading->setEnabled(false);
+    program::end();
+}
