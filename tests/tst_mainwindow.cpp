@@ -106,8 +106,11 @@ private slots:
         QVERIFY(form.windowTitle().size() > 14);
         QCOMPARE(form.size(), QSize(1116, 739));
         QCOMPARE(form.lblTitle->caption(), QStringLiteral("Тесты по биологии"));
-        QCOMPARE(form.Label2->caption(), QStringLiteral("http://biolukoshko.ru"));
+        QCOMPARE(form.Label2->caption(), QStringLiteral("http://bioluk.ru"));
         QVERIFY(!form.Label3->caption().isEmpty());
+        // The link and the slogan size themselves to their texts and stay apart.
+        QVERIFY(form.Label2->geometry().right() < form.Label3->geometry().left());
+        QVERIFY(form.Label3->geometry().right() < form.pchMain->width());
         QCOMPARE(form.tmrAnimation->interval(), 0);
         QVERIFY(!form.tmrAnimation->isRunning());
         QCOMPARE(form.lblResultPercent->caption(), QStringLiteral("0 из 15"));

@@ -71,6 +71,11 @@ private slots:
         QCOMPARE(intro[0], QStringLiteral("Ливенор 2.0 - проверит ваши знания по биологии."));
         QCOMPARE(intro[1], QString());
         QVERIFY(!intro[2].isEmpty() && !intro[3].isEmpty());
+        // Each line fits the label's width, and all four its height.
+        const QFontMetrics metrics(w.lbIntro->font());
+        for (const QString &line : intro)
+            QVERIFY2(metrics.horizontalAdvance(line) <= w.lbIntro->width(), qPrintable(line));
+        QVERIFY(4 * metrics.lineSpacing() <= w.lbIntro->height());
         QCOMPARE(random.seeds, 1);
         QCOMPARE(twips::geometry(w.pchProgress).width(), 10);
         // The main window exists, hidden, with its menu built.
@@ -123,6 +128,8 @@ private slots:
         QVERIFY(w.cmdStart->isVisible());
         QVERIFY(w.cmdStart->hasFocus());
         QCOMPARE(random.overdrawn, 0);
+        const QString out = qEnvironmentVariable("LIVENOR_TEST_OUTPUT", QStringLiteral("."));
+        QVERIFY(w.grab().save(out + QStringLiteral("/startwindow-ready.png")));
         // The button stands centred on where the box was.
         QVERIFY(qAbs(w.cmdStart->geometry().center().x() - w.pchLoading->geometry().center().x()) <= 1);
         QVERIFY(qAbs(w.cmdStart->geometry().center().y() - w.pchLoading->geometry().center().y()) <= 1);
@@ -207,7 +214,7 @@ private slots:
         w.tmrLoading_Timer();
         const auto progress = w.progress().intProgress();
 
-        QVERIFY(w.lblSite->caption().endsWith(QStringLiteral("на сайте biolukoshko.ru")));
+        QVERIFY(w.lblSite->caption().endsWith(QStringLiteral("на сайте bioluk.ru")));
         QCOMPARE(w.shpHLight->fillColour(), QColor(255, 255, 192));
         windowsupport::moveOver(w.lblSite, w.lblSite->rect().center());
         QCOMPARE(w.shpHLight->fillColour(), QColor(255, 255, 255));
@@ -217,7 +224,7 @@ private slots:
         windowsupport::clickOver(w.lblSite, w.lblSite->rect().center());
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         QCOMPARE(catcher.urls.size(), 1);
-        QCOMPARE(catcher.urls[0].toString(), QStringLiteral("http://biolukoshko.ru/?from=livenor"));
+        QCOMPARE(catcher.urls[0].toString(), QStringLiteral("http://bioluk.ru/?from=livenor"));
         QCOMPARE(w.progress().intProgress(), progress);
         QVERIFY(w.isVisible());
         // The link's text fits on its one line.

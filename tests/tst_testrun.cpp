@@ -180,6 +180,8 @@ private slots:
         QVERIFY(!other->isVisible());
         QCOMPARE(twips::geometry(mark).top(), 2760);
         QCOMPARE(twips::geometry(mark).left(), 360);
+        const QString out = qEnvironmentVariable("LIVENOR_TEST_OUTPUT", QStringLiteral("."));
+        QVERIFY(form().grab().save(out + QStringLiteral("/question-page.png")));
         QCOMPARE(form().lblTextResult->caption(), right == 2 ? QStringLiteral("Правильно") : QStringLiteral("Ошибка"));
         QVERIFY(form().lblTextResult->isVisible());
         QCOMPARE(form().lblDescription->caption(), shown().Explanation);
@@ -229,6 +231,9 @@ private slots:
         clickOver(form().cmdNextQuest);
         QVERIFY(form().pchResult->isVisible());
         QCOMPARE(form().cmdNextQuest->text(), QStringLiteral("Показать результаты"));
+        tickUntilIdle();
+        const QString out = qEnvironmentVariable("LIVENOR_TEST_OUTPUT", QStringLiteral("."));
+        QVERIFY(form().grab().save(out + QStringLiteral("/results-page.png")));
     }
 
     void resultsPanelBlocksTheAnswers()
@@ -392,7 +397,7 @@ private slots:
         clickOver(form().Label2);
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         QCOMPARE(catcher.urls.size(), 2);
-        QCOMPARE(catcher.urls[0].toString(), QStringLiteral("http://biolukoshko.ru/?from=livenor"));
+        QCOMPARE(catcher.urls[0].toString(), QStringLiteral("http://bioluk.ru/?from=livenor"));
         QCOMPARE(run().CurrentQuestion, std::uint8_t(0));
         QCOMPARE(run().RightCount, std::uint8_t(1));
         QVERIFY(form().tmrAnimation->isRunning());

@@ -112,9 +112,9 @@ void frmLoading::Form_Load()
     lbIntro->setCaption(QStringList{
         QStringLiteral("Ливенор 2.0 - проверит ваши знания по биологии."),
         QString(),
-        QStringLiteral("© Проект «%1», 2026. Права на программу принадлежат авторам проекта.")
+        QStringLiteral("Права на программу © 2026 принадлежат проекту «%1».")
             .arg(QString::fromUtf16(product::Name)),
-        QStringLiteral("Программа бесплатна: её можно свободно использовать и распространять."),
+        QStringLiteral("Программу можно бесплатно использовать и распространять."),
     }.join(QStringLiteral("\r\n")));
     m_random.seedFromClock();
     twips::resize(pchProgress, LoadingProgress::StartWidth, twips::geometry(pchProgress).height());
