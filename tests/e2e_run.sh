@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# End to end: the real program under a virtual X server with a window
+# manager, launched as a user would. Waits for the start window, presses the
+# start button with the keyboard, checks that the main window comes up
+# maximised with the menu, closes it and checks that the program ends.
+# Exits 77 (skipped) where no X server can be had.
+set -u
+program="$1"
+here="$(cd "$(dirname "$0")" && pwd)"
+
+for tool in xvfb-run Xvfb openbox xdotool xwd xprop python3; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIP: $tool is not installed; the end-to-end run needs a virtual X server and X tools"
+        exit 77
+    fi
+done
+
+if [ -z "${LIVENOR_E2E_INSIDE:-}" ]; then
+    export LIVENOR_E2E_INSIDE=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+unset QT_QPA_PLATFORM
+fail() {
+    echo "FAIL: $*"
+    [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
+    [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null
+    exit 1
+}
+
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 0.5
+
+"$program" &
+pid=$!
+started=$(date +%s%N)
+
+# The start window: 400 x 265, titled "... - Ливенор 2.0".
+start=""
+for _ in $(seq 1 100); do
+    start=$(xdotool search --onlyvisible --name " - Ливенор 2.0" 2>/dev/null | head -n 1)
+    [ -n "$start" ] && break
+    sleep 0.1
+done
+[ -n "$start" ] || fail "no start window within 10 s"
+echo "start window shown after $(( ($(date +%s%N) - started) / 1000000 )) ms"
+geometry=$(xdotool getwindowgeometry "$start" | sed -n 's/.*Geometry: //p')
+[ "$geometry" = "400x265" ] || fail "start window is $geometry, expected 400x265"
+
+# Press Enter until the start button, which comes once the strip is full,
+# takes it; before that Enter does nothing.
+main=""
+for _ in $(seq 1 100); do
+    xdotool windowactivate --sync "$start" key --clearmodifiers Return 2>/dev/null
+    sleep 0.2
+    for w in $(xdotool search --onlyvisible --name " - Ливенор 2.0" 2>/dev/null); do
+        [ "$w" != "$start" ] && main="$w"
+    done
+    [ -n "$main" ] && break
+done
+[ -n "$main" ] || fail "the start button never opened the main window"
+sleep 0.5
+
+state=$(xprop -id "$main" _NET_WM_STATE)
+echo "$state" | grep -q _NET_WM_STATE_MAXIMIZED_VERT || fail "main window not maximised: $state"
+echo "$state" | grep -q _NET_WM_STATE_MAXIMIZED_HORZ || fail "main window not maximised: $state"
+if xdotool search --onlyvisible --name " - Ливенор 2.0" | grep -qx "$start"; then
+    fail "the start window is still shown"
+fi
+
+# The menu: its five green section headings are on the screen.
+xwd -root -silent > "${TMPDIR:-/tmp}/livenor-e2e.xwd" || fail "no screenshot"
+python3 "$here/e2e_green.py" "${TMPDIR:-/tmp}/livenor-e2e.xwd" || fail "no menu on the screen"
+
+# Closing the main window ends the program.
+xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4 2>/dev/null
+for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then
+    fail "the program did not end when its main window was closed"
+fi
+wait "$pid"
+status=$?
+kill "$wm" 2>/dev/null
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "PASS"
