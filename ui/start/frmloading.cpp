@@ -63,10 +63,10 @@ const QColor LinkBoxUnderPointer(255, 255, 255);
 
 } // namespace
 
-frmLoading::frmLoading(RandomSource &random, QWidget *parent)
+frmLoading::frmLoading(RandomSource &random, TestRun &run, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_random(random)
+      m_random(random), m_run(run)
 {
     setObjectName(QStringLiteral("frmLoading"));
     fonts::ensureLoaded();
@@ -118,7 +118,7 @@ void frmLoading::Form_Load()
     }.join(QStringLiteral("\r\n")));
     m_random.seedFromClock();
     twips::resize(pchProgress, LoadingProgress::StartWidth, twips::geometry(pchProgress).height());
-    m_main = std::make_unique<frmMain>();
+    m_main = std::make_unique<frmMain>(m_run, m_random);
 }
 
 void frmLoading::showCentred()

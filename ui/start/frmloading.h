@@ -6,6 +6,7 @@
 // menu of tests before the start window is first shown.
 
 #include "quiz/random.h"
+#include "quiz/testrun.h"
 #include "ui/start/loadingprogress.h"
 
 #include <QWidget>
@@ -24,7 +25,8 @@ class frmLoading : public QWidget
     Q_OBJECT
 
 public:
-    explicit frmLoading(RandomSource &random = ClockRandom::global(), QWidget *parent = nullptr);
+    explicit frmLoading(RandomSource &random = ClockRandom::global(),
+                        TestRun &run = mdlData::testRun(), QWidget *parent = nullptr);
     ~frmLoading() override;
 
     // Shows the window centred on the screen.
@@ -57,6 +59,7 @@ private:
     void Form_Unload();
 
     RandomSource &m_random;
+    TestRun &m_run;
     LoadingProgress m_progress;
     std::unique_ptr<frmMain> m_main;
 };

@@ -1,0 +1,420 @@
+// Random user sessions against the real windows: clicks, double clicks,
+// pointer moves, presses and releases, keys, resizes, minimising and timer
+// ticks in random order, with the program's invariants checked after every
+// event. A failing session prints its seed and the event that broke an
+// invariant; LIVENOR_SESSION_SEED=N replays that one session.
+//
+//   LIVENOR_SESSION_SEEDS=N    run seeds 1..N (default 50)
+//   LIVENOR_SESSION_SEED=N     run seed N only
+//   LIVENOR_SESSION_EVENTS=N   events per session (default 2000)
+//
+// Sessions never run the event loop: events are delivered as the toolkit
+// delivers them to the control under the pointer, and the window timers'
+// ticks are events of the session, so every session replays exactly.
+
+#include "quiz/animation.h"
+#include "testsupport.h"
+#include "ui/controls/commandbutton.h"
+#include "ui/controls/label.h"
+#include "ui/controls/picturebox.h"
+#include "ui/controls/program.h"
+#include "ui/controls/windowtimer.h"
+#include "ui/main/frmmain.h"
+#include "ui/main/layoutmath.h"
+#include "ui/start/frmloading.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QUrl>
+
+#include <csignal>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <unistd.h>
+
+namespace {
+
+// Reseeds from the session's own sequence where the program seeds from the
+// clock, so that a session replays.
+class SessionRandom final : public RandomSource
+{
+public:
+    explicit SessionRandom(std::uint32_t seed) : m_seeds(seed) {}
+    void seedFromClock() override { m_engine.seed(m_seeds()); }
+    float draw() override { return floatFromBits(static_cast<std::uint32_t>(m_engine()) >> 8); }
+
+private:
+    std::mt19937 m_seeds;
+    std::mt19937 m_engine;
+};
+
+// What the crash handler prints if a session brings the process down.
+char g_lastEvent[256] = "no session started";
+
+extern "C" void reportCrash(int signal)
+{
+    const char prefix[] = "\nCRASH during random session: ";
+    [[maybe_unused]] ssize_t w = write(2, prefix, sizeof prefix - 1);
+    w = write(2, g_lastEvent, std::strlen(g_lastEvent));
+    w = write(2, "\n", 1);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+QStringList &sessionWarnings()
+{
+    static QStringList warnings;
+    return warnings;
+}
+
+QtMessageHandler g_previousHandler = nullptr;
+
+void sessionMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        sessionWarnings() << msg;
+    if (g_previousHandler)
+        g_previousHandler(type, context, msg);
+}
+
+// Catches the site address instead of starting a browser.
+class UrlSink : public QObject
+{
+    Q_OBJECT
+public slots:
+    void open(const QUrl &) {}
+};
+
+class Session
+{
+public:
+    Session(std::uint32_t seed, int events) : m_seed(seed), m_events(events), m_rng(seed) {}
+
+    // Runs the session; returns an empty string or what went wrong.
+    QString run()
+    {
+        program::setEndHandler([this] { m_ended = true; });
+        startProgram();
+        for (m_index = 0; m_index < m_events; ++m_index) {
+            if (m_ended)
+                startProgram();
+            const QString event = nextEvent();
+            std::snprintf(g_lastEvent, sizeof g_lastEvent, "seed %u, event %d: %s", m_seed, m_index,
+                          qPrintable(event));
+            perform(event);
+            QString broken = invariants();
+            if (broken.isEmpty() && !sessionWarnings().isEmpty())
+                broken = QStringLiteral("Qt warning: ") + sessionWarnings().join(QStringLiteral("; "));
+            if (!broken.isEmpty()) {
+                return QStringLiteral("seed %1, event %2 (%3): %4")
+                    .arg(m_seed)
+                    .arg(m_index)
+                    .arg(event, broken);
+            }
+        }
+        m_start.reset();
+        program::setEndHandler({});
+        return QString();
+    }
+
+    int programsStarted() const { return m_programs; }
+    int testsStarted() const { return m_testsStarted; }
+    int resultsShown() const { return m_resultsShown; }
+
+private:
+    void startProgram()
+    {
+        m_start.reset();
+        m_testRun = std::make_unique<TestRun>();
+        m_random = std::make_unique<SessionRandom>(m_seed * 7919u + static_cast<std::uint32_t>(m_programs));
+        m_start = std::make_unique<frmLoading>(*m_random, *m_testRun);
+        m_start->showCentred();
+        m_ended = false;
+        ++m_programs;
+    }
+
+    frmMain *mainWindow() const { return m_start->mainWindow(); }
+
+    // The window the user is working in.
+    QWidget *window() const
+    {
+        return mainWindow()->isVisible() ? static_cast<QWidget *>(mainWindow())
+                                         : static_cast<QWidget *>(m_start.get());
+    }
+
+    int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_rng); }
+
+    // A point to act on: often on a control that takes the user somewhere
+    // (an enabled button, answer or title), often inside any shown control,
+    // else anywhere in the window, now and then outside every control.
+    QPoint pickPoint()
+    {
+        QWidget *w = window();
+        const int choice = uniform(0, 9);
+        if (choice < 7) {
+            QList<QWidget *> shown;
+            for (QWidget *child : w->findChildren<QWidget *>()) {
+                if (!child->isVisibleTo(w) || child->width() <= 0 || child->height() <= 0)
+                    continue;
+                const bool leads = child->isEnabled() && child->objectName() != QStringLiteral("cmdMenu")
+                                   && (qobject_cast<QPushButton *>(child)
+                                       || child->objectName().startsWith(QStringLiteral("lblAnswer"))
+                                       || child->objectName().startsWith(QStringLiteral("lblTestTitle")));
+                if (choice >= 3 || leads)
+                    shown << child;
+            }
+            if (!shown.isEmpty()) {
+                QWidget *c = shown[uniform(0, int(shown.size()) - 1)];
+                return c->mapTo(w, QPoint(uniform(0, c->width() - 1), uniform(0, c->height() - 1)));
+            }
+        }
+        return QPoint(uniform(-5, w->width() + 5), uniform(-5, w->height() + 5));
+    }
+
+    QString nextEvent()
+    {
+        const int kind = uniform(0, 99);
+        const QPoint p = pickPoint();
+        const QString at = QStringLiteral("(%1,%2)").arg(p.x()).arg(p.y());
+        if (kind < 30)
+            return QStringLiteral("click ") + at;
+        if (kind < 34)
+            return QStringLiteral("double-click ") + at;
+        if (kind < 50)
+            return QStringLiteral("move ") + at;
+        if (kind < 54)
+            return QStringLiteral("press ") + at;
+        if (kind < 58)
+            return QStringLiteral("release ") + at;
+        if (kind < 64)
+            return QStringLiteral("key Return");
+        if (kind < 68)
+            return QStringLiteral("key Space");
+        if (kind < 70)
+            return QStringLiteral("key Tab");
+        if (kind < 71)
+            return uniform(0, 4) == 0 ? QStringLiteral("key Escape") : QStringLiteral("key Tab");
+        if (kind < 76) {
+            const bool huge = uniform(0, 3) == 0;
+            const int w = huge ? uniform(1500, 3000) : uniform(1, 1400);
+            const int h = huge ? uniform(1000, 2000) : uniform(1, 1000);
+            return QStringLiteral("resize %1x%2").arg(w).arg(h);
+        }
+        if (kind < 77)
+            return QStringLiteral("minimise");
+        if (kind < 78)
+            return QStringLiteral("restore");
+        if (kind < 79)
+            return QStringLiteral("maximise");
+        if (kind < 80)
+            return uniform(0, 9) == 0 ? QStringLiteral("close") : QStringLiteral("paint");
+        return QStringLiteral("tick");
+    }
+
+    static QPoint pointOf(const QString &event)
+    {
+        const int open = int(event.indexOf(u'('));
+        const QStringList xy = event.mid(open + 1, event.size() - open - 2).split(u',');
+        return QPoint(xy[0].toInt(), xy[1].toInt());
+    }
+
+    // The control a pointer event at a window point reaches, and the point
+    // in its coordinates.
+    std::pair<QWidget *, QPoint> targetAt(QPoint p) const
+    {
+        QWidget *w = window();
+        QWidget *target = w->childAt(p);
+        if (!target)
+            target = w;
+        return {target, target->mapFrom(w, p)};
+    }
+
+    void sendMouse(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held)
+    {
+        const auto [target, local] = targetAt(p);
+        QMouseEvent event(type, local, target->mapToGlobal(local), button, held, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
+
+    void perform(const QString &event)
+    {
+        const std::uint8_t questionBefore = m_testRun->CurrentQuestion;
+        const bool pageBefore = !mainWindow()->pchLayer(1)->isHidden();
+        const bool wasResults = mainWindow()->pchResult->isVisibleTo(mainWindow()->pchLayer(1))
+                                && mainWindow()->pchLayer(1)->isVisibleTo(mainWindow()->pchMain);
+        if (event.startsWith(QStringLiteral("click"))) {
+            const QPoint p = pointOf(event);
+            sendMouse(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+            if (!m_ended)
+                sendMouse(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+        } else if (event.startsWith(QStringLiteral("double-click"))) {
+            const QPoint p = pointOf(event);
+            sendMouse(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+            if (!m_ended)
+                sendMouse(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+            if (!m_ended)
+                sendMouse(QEvent::MouseButtonDblClick, p, Qt::LeftButton, Qt::LeftButton);
+            if (!m_ended)
+                sendMouse(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+        } else if (event.startsWith(QStringLiteral("move"))) {
+            sendMouse(QEvent::MouseMove, pointOf(event), Qt::NoButton, Qt::NoButton);
+        } else if (event.startsWith(QStringLiteral("press"))) {
+            sendMouse(QEvent::MouseButtonPress, pointOf(event), Qt::RightButton, Qt::RightButton);
+        } else if (event.startsWith(QStringLiteral("release"))) {
+            sendMouse(QEvent::MouseButtonRelease, pointOf(event), Qt::RightButton, Qt::NoButton);
+        } else if (event.startsWith(QStringLiteral("key"))) {
+            const Qt::Key key = event.endsWith(QStringLiteral("Return")) ? Qt::Key_Return
+                                : event.endsWith(QStringLiteral("Space"))  ? Qt::Key_Space
+                                : event.endsWith(QStringLiteral("Tab"))    ? Qt::Key_Tab
+                                                                           : Qt::Key_Escape;
+            QWidget *w = window();
+            QWidget *focus = w->focusWidget() ? w->focusWidget() : w;
+            QTest::keyClick(focus, key);
+        } else if (event.startsWith(QStringLiteral("resize"))) {
+            const QStringList wh = event.mid(7).split(u'x');
+            window()->resize(wh[0].toInt(), wh[1].toInt());
+        } else if (event == QStringLiteral("minimise")) {
+            window()->showMinimized();
+        } else if (event == QStringLiteral("restore")) {
+            window()->showNormal();
+        } else if (event == QStringLiteral("maximise")) {
+            window()->showMaximized();
+        } else if (event == QStringLiteral("close")) {
+            window()->close();
+        } else if (event == QStringLiteral("paint")) {
+            QCoreApplication::sendPostedEvents();
+        } else if (event == QStringLiteral("tick")) {
+            if (!m_start->isHidden() && m_start->tmrLoading->isRunning())
+                m_start->tmrLoading_Timer();
+            if (mainWindow()->tmrAnimation->isRunning())
+                mainWindow()->tmrAnimation_Timer();
+        }
+        if (m_ended)
+            return;
+        const bool pageAfter = !mainWindow()->pchLayer(1)->isHidden();
+        if ((pageAfter && !pageBefore) || (questionBefore == 15 && m_testRun->CurrentQuestion == 0))
+            ++m_testsStarted;
+        const bool isResults = mainWindow()->pchResult->isVisibleTo(mainWindow()->pchLayer(1));
+        if (isResults && !wasResults)
+            ++m_resultsShown;
+    }
+
+    QString invariants() const
+    {
+        if (m_ended)
+            return QString();
+        const frmMain &f = *mainWindow();
+        const TestRun &r = *m_testRun;
+        if (r.CurrentQuestion > 15)
+            return QStringLiteral("CurrentQuestion is %1").arg(r.CurrentQuestion);
+        // A start empties the verdict without hiding it: a verdict is shown
+        // when the label is shown with a text.
+        const bool verdict = !f.lblTextResult->isHidden() && !f.lblTextResult->caption().isEmpty();
+        if (r.RightCount > r.CurrentQuestion + (verdict ? 1 : 0))
+            return QStringLiteral("RightCount %1 above CurrentQuestion %2").arg(r.RightCount).arg(r.CurrentQuestion);
+        const bool menu = !f.pchLayer(0)->isHidden();
+        const bool page = !f.pchLayer(1)->isHidden();
+        if (menu == page)
+            return QStringLiteral("%1 pages shown").arg(menu ? 2 : 0);
+        if (!f.pchResult->isHidden() && r.CurrentQuestion != 15)
+            return QStringLiteral("results shown at question %1").arg(r.CurrentQuestion);
+        if (verdict) {
+            for (int k = 0; k < 3; ++k) {
+                if (f.lblAnswer(k)->isEnabled())
+                    return QStringLiteral("answer %1 enabled while a verdict is shown").arg(k);
+            }
+        }
+        if (f.cmdMenu->isHidden() != menu)
+            return QStringLiteral("cmdMenu %1 on the %2").arg(f.cmdMenu->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"),
+                                                          menu ? QStringLiteral("menu") : QStringLiteral("question page"));
+        const QPointF centred = layoutmath::centred(f.size(), QSizeF(layoutmath::ContentWidth, layoutmath::ContentHeight));
+        const QPoint expected(layoutmath::toPixel(centred.x()), layoutmath::toPixel(centred.y()));
+        if (f.isVisible() && f.pchMain->pos() != expected) {
+            return QStringLiteral("pchMain at (%1,%2), centred is (%3,%4) in %5x%6")
+                .arg(f.pchMain->x()).arg(f.pchMain->y()).arg(expected.x()).arg(expected.y())
+                .arg(f.width()).arg(f.height());
+        }
+        for (int n = 0; n < 15; ++n) {
+            const float frame = r.MushFrame[static_cast<std::size_t>(n)];
+            if (frame < 0 || frame > animation::LastFrame)
+                return QStringLiteral("MushFrame(%1) is %2").arg(n).arg(frame);
+        }
+        return QString();
+    }
+
+    std::uint32_t m_seed;
+    int m_events;
+    std::mt19937 m_rng;
+    int m_index = 0;
+    bool m_ended = false;
+    int m_programs = 0;
+    int m_testsStarted = 0;
+    int m_resultsShown = 0;
+    std::unique_ptr<TestRun> m_testRun;
+    std::unique_ptr<SessionRandom> m_random;
+    std::unique_ptr<frmLoading> m_start;
+};
+
+std::vector<std::uint32_t> sessionSeeds()
+{
+    bool ok = false;
+    const int one = qEnvironmentVariableIntValue("LIVENOR_SESSION_SEED", &ok);
+    if (ok)
+        return {static_cast<std::uint32_t>(one)};
+    int count = qEnvironmentVariableIntValue("LIVENOR_SESSION_SEEDS", &ok);
+    if (!ok || count < 1)
+        count = 50;
+    std::vector<std::uint32_t> seeds;
+    for (int s = 1; s <= count; ++s)
+        seeds.push_back(static_cast<std::uint32_t>(s));
+    return seeds;
+}
+
+} // namespace
+
+class TestSession : public testsupport::StrictTest
+{
+    Q_OBJECT
+
+private slots:
+    void randomSessions()
+    {
+        std::signal(SIGSEGV, reportCrash);
+        std::signal(SIGABRT, reportCrash);
+        std::signal(SIGFPE, reportCrash);
+        UrlSink sink;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &sink, "open");
+        g_previousHandler = qInstallMessageHandler(sessionMessageHandler);
+
+        bool ok = false;
+        int events = qEnvironmentVariableIntValue("LIVENOR_SESSION_EVENTS", &ok);
+        if (!ok || events < 1)
+            events = 2000;
+        int programs = 0, tests = 0, results = 0;
+        QString failure;
+        const std::vector<std::uint32_t> seeds = sessionSeeds();
+        for (std::uint32_t seed : seeds) {
+            sessionWarnings().clear();
+            Session session(seed, events);
+            failure = session.run();
+            programs += session.programsStarted();
+            tests += session.testsStarted();
+            results += session.resultsShown();
+            if (!failure.isEmpty())
+                break;
+        }
+        qInstallMessageHandler(g_previousHandler);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QVERIFY2(failure.isEmpty(),
+                 qPrintable(failure + QStringLiteral("\nreplay: LIVENOR_SESSION_SEED=") + failure.section(u',', 0, 0).mid(5)));
+        qInfo("%zu sessions of %d events: %d program starts, %d test starts, %d results shown",
+              seeds.size(), events, programs, tests, results);
+        // The sessions reached deep into the program, not only its surface.
+        QVERIFY(tests > 0);
+        QVERIFY(results > 0);
+    }
+};
+
+LIVENOR_TEST_MAIN(TestSession, QApplication)
+#include "tst_session.moc"
