@@ -34,27 +34,49 @@ QString &answerAt(TestQuestion &slot, int q, int a, int line)
 
 } // namespace
 
-TestRecord::TestRecord(const QString &text)
-    : m_lines(text.split(LineBreak, Qt::KeepEmptyParts, Qt::CaseSensitive))
+TestRecord::TestRecord(const QString &text) : m_text(text) {}
+
+const QStringList &TestRecord::lines() const
 {
+    if (!m_cut) {
+        m_lines = m_text.split(LineBreak, Qt::KeepEmptyParts, Qt::CaseSensitive);
+        m_cut = true;
+    }
+    return m_lines;
+}
+
+QString TestRecord::line(int index) const
+{
+    if (m_cut)
+        return m_lines.value(index);
+    qsizetype start = 0;
+    for (int i = 0; i < index; ++i) {
+        const qsizetype end = m_text.indexOf(LineBreak, start);
+        if (end < 0)
+            return QString();
+        start = end + LineBreak.size();
+    }
+    const qsizetype end = m_text.indexOf(LineBreak, start);
+    return m_text.mid(start, end < 0 ? -1 : end - start);
 }
 
 QString TestRecord::section() const
 {
-    return m_lines.value(0);
+    return line(0);
 }
 
 QString TestRecord::title() const
 {
-    return m_lines.value(1);
+    return line(1);
 }
 
 int TestRecord::readBlocks(QuestionSlots &questions) const
 {
     int q = -1;
     int a = 0;
-    for (int i = 3; i < m_lines.size(); ++i) {
-        const QString &line = m_lines.at(i);
+    const QStringList &all = lines();
+    for (int i = 3; i < all.size(); ++i) {
+        const QString &line = all.at(i);
         if (line.isEmpty())
             continue;
         const QChar prefix = line.front();

@@ -26,11 +26,12 @@ using QuestionSlots = std::array<TestQuestion, catalogue::QuestionsPerTest>;
 class TestRecord
 {
 public:
-    // Cuts the text at every CR LF; a final CR LF yields an empty last line.
     explicit TestRecord(const QString &text);
 
-    const QStringList &lines() const { return m_lines; }
-    // Line 0 and line 1; empty when the record is shorter.
+    // The text cut at every CR LF; a final CR LF yields an empty last line.
+    const QStringList &lines() const;
+    // Line 0 and line 1; empty when the record is shorter. Reading the header
+    // alone cuts only the first two lines, as the menu needs no more.
     QString section() const;
     QString title() const;
 
@@ -43,5 +44,9 @@ public:
     int readBlocks(QuestionSlots &questions) const;
 
 private:
-    QStringList m_lines;
+    QString line(int index) const;
+
+    QString m_text;
+    mutable QStringList m_lines;
+    mutable bool m_cut = false;
 };

@@ -5,6 +5,8 @@
 #include "ui/controls/pictures.h"
 
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImageReader>
 
 namespace {
@@ -92,6 +94,33 @@ private slots:
         // A progressive JPEG has a start-of-frame-2 marker, a baseline one SOF0.
         QVERIFY(bytesOf(":/assets/backdrop.jpg").contains(QByteArray("\xFF\xC2", 2)));
         QVERIFY(bytesOf(":/assets/tile.jpg").contains(QByteArray("\xFF\xC0", 2)));
+    }
+
+    void carriedFontsHaveCyrillic_data()
+    {
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("sans") << ":/fonts/PTS55F.ttf" << "PT Sans" << false;
+        QTest::newRow("sans bold") << ":/fonts/PTS75F.ttf" << "PT Sans" << true;
+        QTest::newRow("serif") << ":/fonts/PTF55F.ttf" << "PT Serif" << false;
+    }
+    void carriedFontsHaveCyrillic()
+    {
+        // The copies the program carries for systems without the substitutes.
+        QFETCH(QString, resource);
+        QFETCH(QString, family);
+        QFETCH(bool, bold);
+        const int id = QFontDatabase::addApplicationFont(resource);
+        QVERIFY(id >= 0);
+        QCOMPARE(QFontDatabase::applicationFontFamilies(id), QStringList{family});
+        QFont font(family);
+        font.setPixelSize(13);
+        font.setBold(bold);
+        const QFontMetrics metrics(font);
+        for (const QChar c : QStringLiteral("ЖжЁёЩщЫыЪъ«»—"))
+            QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
+        QCOMPARE(QFontInfo(font).family(), family);
     }
 
     void spriteSheetFrames()

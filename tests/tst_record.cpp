@@ -152,6 +152,33 @@ private slots:
         QCOMPARE(shortRecord.readBlocks(questions), 0);
     }
 
+    void headerAloneReadsAsTheCutLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("one line") << QStringLiteral("Ботаника") << QStringLiteral("Ботаника") << QString();
+        QTest::newRow("two lines") << QStringLiteral("А\r\nБ") << QStringLiteral("А") << QStringLiteral("Б");
+        QTest::newRow("final break") << QStringLiteral("А\r\nБ\r\n") << QStringLiteral("А") << QStringLiteral("Б");
+        QTest::newRow("lone LF and CR") << QStringLiteral("А\nБ\r\nВ\rГ\r\nД")
+                                        << QStringLiteral("А\nБ") << QStringLiteral("В\rГ");
+        QTest::newRow("empty") << QString() << QString() << QString();
+        QTest::newRow("empty title") << QStringLiteral("А\r\n\r\nВ") << QStringLiteral("А") << QString();
+    }
+    void headerAloneReadsAsTheCutLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, section);
+        QFETCH(QString, title);
+        const TestRecord headerOnly(text);
+        QCOMPARE(headerOnly.section(), section);
+        QCOMPARE(headerOnly.title(), title);
+        const TestRecord cut(text);
+        QCOMPARE(cut.lines().value(0), section);
+        QCOMPARE(cut.section(), section);
+        QCOMPARE(cut.title(), title);
+    }
+
     void overflowRaisesOutOfRange_data()
     {
         QTest::addColumn<QString>("text");

@@ -20,21 +20,18 @@ QString firstAvailable(const QStringList &installed, const QString &preferred, c
 const Families &families()
 {
     static const Families resolved = [] {
-        QString carriedSans = QStringLiteral("PT Sans");
-        QString carriedSerif = QStringLiteral("PT Serif");
-        for (const char *file : {":/fonts/PTS55F.ttf", ":/fonts/PTS75F.ttf", ":/fonts/PTF55F.ttf"}) {
-            const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-            const QStringList names = QFontDatabase::applicationFontFamilies(id);
-            if (names.isEmpty())
-                continue;
-            if (file[9] == 'S')
-                carriedSans = names.first();
-            else
-                carriedSerif = names.first();
-        }
+        const QString sans = QStringLiteral("PT Sans");
+        const QString serif = QStringLiteral("PT Serif");
         const QStringList installed = QFontDatabase::families();
-        return Families{firstAvailable(installed, QStringLiteral("MS Sans Serif"), carriedSans),
-                        firstAvailable(installed, QStringLiteral("Times New Roman"), carriedSerif)};
+        // The carried copies are registered only where the system lacks the
+        // substitutes: registering a font costs more than the rest of the
+        // start-up together.
+        if (!installed.contains(sans) || !installed.contains(serif)) {
+            for (const char *file : {":/fonts/PTS55F.ttf", ":/fonts/PTS75F.ttf", ":/fonts/PTF55F.ttf"})
+                QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        }
+        return Families{firstAvailable(installed, QStringLiteral("MS Sans Serif"), sans),
+                        firstAvailable(installed, QStringLiteral("Times New Roman"), serif)};
     }();
     return resolved;
 }

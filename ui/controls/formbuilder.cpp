@@ -82,14 +82,14 @@ void apply(QObject *control, const Look &look)
         if (look.background.isSet())
             box->setBackgroundColour(look.background.resolve());
         if (look.pictureId >= 0)
-            box->setPicture(pictures::pixmap(static_cast<pictures::Id>(look.pictureId)));
+            box->setPicture(static_cast<pictures::Id>(look.pictureId));
         box->setBorder(look.flatBorder);
     } else if (auto *button = qobject_cast<CommandButton *>(control)) {
         if (look.caption)
             button->setText(QString::fromUtf16(look.caption));
     } else if (auto *image = qobject_cast<ImageControl *>(control)) {
         if (look.pictureId >= 0)
-            image->setPicture(pictures::pixmap(static_cast<pictures::Id>(look.pictureId)));
+            image->setPicture(static_cast<pictures::Id>(look.pictureId));
     } else if (auto *shape = qobject_cast<Shape *>(control)) {
         if (look.background.isSet())
             shape->setFillColour(look.background.resolve());

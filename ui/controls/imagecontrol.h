@@ -3,6 +3,8 @@
 // A windowless picture shown at its natural size. It takes the pointer
 // events over it, so its container does not see them.
 
+#include "ui/controls/pictures.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -13,8 +15,9 @@ class ImageControl : public QWidget
 public:
     explicit ImageControl(QWidget *parent = nullptr);
 
-    void setPicture(const QPixmap &picture);
-    const QPixmap &picture() const { return m_picture; }
+    // Sized at once; the picture is decoded when it is first shown.
+    void setPicture(pictures::Id picture);
+    const QPixmap &picture() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -24,5 +27,6 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    int m_pictureId = -1;
+    mutable QPixmap m_picture;
 };

@@ -31,10 +31,18 @@ void PictureBox::setBackgroundColour(const QColor &colour)
     update();
 }
 
-void PictureBox::setPicture(const QPixmap &picture)
+void PictureBox::setPicture(pictures::Id picture)
 {
-    m_picture = picture;
+    m_pictureId = static_cast<int>(picture);
+    m_picture = QPixmap();
     update();
+}
+
+const QPixmap &PictureBox::picture() const
+{
+    if (m_picture.isNull() && m_pictureId >= 0)
+        m_picture = pictures::pixmap(static_cast<pictures::Id>(m_pictureId));
+    return m_picture;
 }
 
 void PictureBox::setBorder(bool border)
@@ -82,8 +90,8 @@ void PictureBox::paintEvent(QPaintEvent *event)
     QPainter p(this);
     p.setClipRegion(event->region());
     p.fillRect(rect(), m_background);
-    if (!m_picture.isNull())
-        p.drawPixmap(0, 0, m_picture);
+    if (m_pictureId >= 0)
+        p.drawPixmap(0, 0, picture());
     if (!m_image.isNull())
         p.drawImage(0, 0, m_image);
     if (m_border) {

@@ -6,6 +6,8 @@
 // it. With a persistent image it keeps what is drawn on it until drawn over,
 // also while it or its container is hidden.
 
+#include "ui/controls/pictures.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
@@ -20,8 +22,9 @@ public:
 
     void setBackgroundColour(const QColor &colour);
     QColor backgroundColour() const { return m_background; }
-    void setPicture(const QPixmap &picture);
-    const QPixmap &picture() const { return m_picture; }
+    // The picture is decoded when it is first shown or asked for.
+    void setPicture(pictures::Id picture);
+    const QPixmap &picture() const;
     void setBorder(bool border);
     bool hasBorder() const { return m_border; }
 
@@ -48,7 +51,8 @@ protected:
 
 private:
     QColor m_background = Qt::white;
-    QPixmap m_picture;
+    int m_pictureId = -1;
+    mutable QPixmap m_picture;
     bool m_border = false;
     QWidget *m_client = nullptr;
     QImage m_image;

@@ -1,11 +1,16 @@
 #pragma once
 
 // The program's pictures and its pointer, embedded as resources and decoded
-// once, on first use.
+// once. Decoding can start early on a worker thread (preload), so that the
+// start window's first frame does not wait for pictures that only the main
+// window shows; whoever needs a picture first waits for it, if need be.
 
 #include <QCursor>
 #include <QImage>
 #include <QPixmap>
+#include <QSize>
+
+#include <initializer_list>
 
 namespace pictures {
 
@@ -23,9 +28,17 @@ enum class Id {
     ProgramIcon,     // icon of the start window and the program, 64 x 64
 };
 
-const QPixmap &pixmap(Id id);
-// The same picture as an image, for copying rectangles of it.
+// Starts decoding the pictures, in this order, on one worker thread.
+void preload(std::initializer_list<Id> ids);
+// All but the small icons, the start window's background first.
+void preloadAll();
+
+// The size of a picture, read from its header without decoding it.
+QSize size(Id id);
+// The decoded picture; waits for a preload in progress. Any thread.
 const QImage &image(Id id);
+// The same as a pixmap. User-interface thread only.
+const QPixmap &pixmap(Id id);
 // The pointing hand, hot spot at the fingertip (12, 5).
 const QCursor &handCursor();
 

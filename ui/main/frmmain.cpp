@@ -71,7 +71,6 @@ frmMain::frmMain(TestRun &run, RandomSource &random, QWidget *parent)
     Label3->setCaption(QString::fromUtf16(product::Slogan));
     Label2->setCaption(site::shownAddress());
     pchMushPlace->setPersistentImage(true);
-    m_spriteSheet = pictures::image(pictures::Id::Mushrooms);
 
     connect(cmdRandomTest, &QPushButton::clicked, this, &frmMain::cmdRandomTest_Click);
     connect(cmdRetest, &QPushButton::clicked, this, &frmMain::cmdRetest_Click);
@@ -89,6 +88,11 @@ frmMain::frmMain(TestRun &run, RandomSource &random, QWidget *parent)
     connectTestTitle(0);
 
     Form_Load();
+}
+
+const QImage &frmMain::spriteSheet() const
+{
+    return pictures::image(pictures::Id::Mushrooms);
 }
 
 // Builds the menu: one title per test of the bank under its section's

@@ -32,7 +32,7 @@ public:
 
     TestRun &run() { return m_run; }
     // The sprite sheet that the strip is drawn from (the picture of pchMush).
-    const QImage &spriteSheet() const { return m_spriteSheet; }
+    const QImage &spriteSheet() const;
     // Where the content box lies in the client area, unrounded.
     QPointF pchMainPosition() const { return m_mainPosition; }
 
@@ -80,6 +80,5 @@ private:
 
     TestRun &m_run;
     RandomSource &m_random;
-    QImage m_spriteSheet;
     QPointF m_mainPosition;
 };

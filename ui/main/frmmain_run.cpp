@@ -99,8 +99,9 @@ void frmMain::cmdNextQuest_Click()
 
 void frmMain::tmrAnimation_Timer()
 {
-    const bool idle = animation::advanceCells(m_run, [this](int cell, int frame, int kind) {
-        pchMushPlace->copyRect(m_spriteSheet, animation::spriteRect(frame, kind),
+    const QImage &sheet = spriteSheet();
+    const bool idle = animation::advanceCells(m_run, [&](int cell, int frame, int kind) {
+        pchMushPlace->copyRect(sheet, animation::spriteRect(frame, kind),
                                animation::cellOrigin(cell));
     });
     if (idle)

@@ -17,8 +17,9 @@ void StartTest(frmMain &form, std::int16_t number)
     const QString title = readTest(run, mdlTestData::GetTestData(number));
 
     // Bare grass in every cell; the growth counters are left as they are.
+    const QImage &sheet = form.spriteSheet();
     for (int i = 0; i < catalogue::QuestionsPerTest; ++i)
-        form.pchMushPlace->copyRect(form.spriteSheet(), animation::spriteRect(0, 0), animation::cellOrigin(i));
+        form.pchMushPlace->copyRect(sheet, animation::spriteRect(0, 0), animation::cellOrigin(i));
 
     form.lblTitle->setCaption(title);
     for (int k = 0; k < form.lblAnswer.size(); ++k)

@@ -69,6 +69,8 @@ frmLoading::frmLoading(RandomSource &random, TestRun &run, QWidget *parent)
       m_random(random), m_run(run)
 {
     setObjectName(QStringLiteral("frmLoading"));
+    // Pictures decode on a worker while fonts load and the main window builds.
+    pictures::preloadAll();
     fonts::ensureLoaded();
     setFont(fonts::defaultFont());
     setWindowTitle(QString::fromUtf16(product::Name) + QStringLiteral(" - Ливенор 2.0"));
