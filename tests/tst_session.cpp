@@ -14,6 +14,7 @@
 
 #include "quiz/animation.h"
 #include "testsupport.h"
+#include "urlcatcher.h"
 #include "ui/controls/commandbutton.h"
 #include "ui/controls/label.h"
 #include "ui/controls/picturebox.h"
@@ -23,7 +24,6 @@
 #include "ui/main/layoutmath.h"
 #include "ui/start/frmloading.h"
 
-#include <QDesktopServices>
 #include <QMouseEvent>
 #include <QUrl>
 
@@ -77,14 +77,6 @@ void sessionMessageHandler(QtMsgType type, const QMessageLogContext &context, co
     if (g_previousHandler)
         g_previousHandler(type, context, msg);
 }
-
-// Catches the site address instead of starting a browser.
-class UrlSink : public QObject
-{
-    Q_OBJECT
-public slots:
-    void open(const QUrl &) {}
-};
 
 class Session
 {
@@ -383,8 +375,7 @@ private slots:
         std::signal(SIGSEGV, reportCrash);
         std::signal(SIGABRT, reportCrash);
         std::signal(SIGFPE, reportCrash);
-        UrlSink sink;
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &sink, "open");
+        UrlCatcher catcher; // no browser starts from a session
         g_previousHandler = qInstallMessageHandler(sessionMessageHandler);
 
         bool ok = false;
@@ -405,7 +396,6 @@ private slots:
                 break;
         }
         qInstallMessageHandler(g_previousHandler);
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         QVERIFY2(failure.isEmpty(),
                  qPrintable(failure + QStringLiteral("\nreplay: LIVENOR_SESSION_SEED=") + failure.section(u',', 0, 0).mid(5)));
         qInfo("%zu sessions of %d events: %d program starts, %d test starts, %d results shown",

@@ -11,6 +11,7 @@
 #include "ui/controls/windowtimer.h"
 #include "ui/main/frmmain.h"
 #include "ui/start/frmloading.h"
+#include "urlcatcher.h"
 #include "windowsupport.h"
 
 #include <QDesktopServices>
@@ -37,14 +38,6 @@ void fill(frmLoading &w, ScriptedRandom &random)
 
 } // namespace
 
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
 
 class TestStartWindow : public testsupport::StrictTest
 {
@@ -204,7 +197,6 @@ private slots:
     void linkHighlightAndClick()
     {
         UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
         ScriptedRandom random;
         frmLoading w(random);
         w.showCentred();
@@ -222,7 +214,6 @@ private slots:
         windowsupport::moveOver(w.shpHLight, QPoint(3, 3));
         QCOMPARE(w.shpHLight->fillColour(), QColor(255, 255, 192));
         windowsupport::clickOver(w.lblSite, w.lblSite->rect().center());
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         QCOMPARE(catcher.urls.size(), 1);
         QCOMPARE(catcher.urls[0].toString(), QStringLiteral("http://bioluk.ru/?from=livenor"));
         QCOMPARE(w.progress().intProgress(), progress);

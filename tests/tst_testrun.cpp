@@ -12,6 +12,7 @@
 #include "ui/controls/shape.h"
 #include "ui/controls/windowtimer.h"
 #include "ui/main/frmmain.h"
+#include "urlcatcher.h"
 #include "windowsupport.h"
 
 #include <QDesktopServices>
@@ -22,15 +23,6 @@
 using windowsupport::clickOver;
 using windowsupport::moveOver;
 
-// Catches the addresses the program hands to the desktop.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
 
 class TestTestRun : public testsupport::StrictTest
 {
@@ -390,12 +382,10 @@ private slots:
     void siteLinkLeavesTheRunAlone()
     {
         UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
         clickOver(form().lblTestTitle(6));
         answer(true);
         clickOver(form().Label2);
         clickOver(form().Label2);
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         QCOMPARE(catcher.urls.size(), 2);
         QCOMPARE(catcher.urls[0].toString(), QStringLiteral("http://bioluk.ru/?from=livenor"));
         QCOMPARE(run().CurrentQuestion, std::uint8_t(0));
