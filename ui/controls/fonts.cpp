@@ -48,13 +48,13 @@ QString family(Face face)
     return face == Face::Serif ? families().serif : families().sans;
 }
 
-QFont font(const Spec &spec)
+QFont font(const Style &style)
 {
-    QFont f(family(spec.face));
-    f.setPixelSize(spec.px);
-    f.setBold(spec.bold);
-    f.setUnderline(spec.underline);
-    f.setStyleHint(spec.face == Face::Serif ? QFont::Serif : QFont::SansSerif);
+    QFont f(family(style.face));
+    f.setPixelSize(style.px);
+    f.setBold(style.bold);
+    f.setUnderline(style.underline);
+    f.setStyleHint(style.face == Face::Serif ? QFont::Serif : QFont::SansSerif);
     return f;
 }
 

@@ -11,7 +11,7 @@ namespace fonts {
 
 enum class Face { Sans, Serif };
 
-struct Spec {
+struct Style {
     Face face = Face::Sans;
     int px = 11; // 8.25 pt, the windows' default font
     bool bold = false;
@@ -21,7 +21,7 @@ struct Spec {
 // Registers the carried fonts once; later calls do nothing.
 void ensureLoaded();
 QString family(Face face);
-QFont font(const Spec &spec);
-inline QFont defaultFont() { return font(Spec{}); }
+QFont font(const Style &style);
+inline QFont defaultFont() { return font(Style{}); }
 
 } // namespace fonts

@@ -65,7 +65,7 @@ void apply(QObject *control, const Look &look)
 {
     auto *widget = qobject_cast<QWidget *>(control);
     if (widget && look.hasFont)
-        widget->setFont(fonts::font(look.fontSpec));
+        widget->setFont(fonts::font(look.fontStyle));
 
     if (auto *label = qobject_cast<Label *>(control)) {
         if (look.foreground.isSet())

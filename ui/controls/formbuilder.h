@@ -53,7 +53,7 @@ struct Look {
     Look &text(const char16_t *t) { caption = t; return *this; }
     Look &font(fonts::Face face, int px, bool bold = false, bool underline = false)
     {
-        fontSpec = fonts::Spec{face, px, bold, underline};
+        fontStyle = fonts::Style{face, px, bold, underline};
         hasFont = true;
         return *this;
     }
@@ -73,7 +73,7 @@ struct Look {
 
     const char *name;
     const char16_t *caption = nullptr;
-    fonts::Spec fontSpec;
+    fonts::Style fontStyle;
     bool hasFont = false;
     Colour foreground;
     Colour background;
