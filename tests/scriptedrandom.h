@@ -23,6 +23,8 @@ public:
         return r;
     }
     void push(std::initializer_list<float> values) { draws.insert(draws.end(), values); }
+    // Three draws whose product x 10 rounds to `step` (0..10): one progress step.
+    void pushStep(int step) { push({step / 10.0f, 1.0f - 0x1p-24f, 1.0f - 0x1p-24f}); }
 
     std::deque<float> draws;
     int seeds = 0;

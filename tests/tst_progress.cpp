@@ -5,16 +5,6 @@
 #include "testsupport.h"
 #include "ui/start/loadingprogress.h"
 
-namespace {
-
-// Three draws whose product x 10 rounds to `step` (0..10).
-void pushStep(ScriptedRandom &random, int step)
-{
-    random.push({step / 10.0f, 1.0f - 0x1p-24f, 1.0f - 0x1p-24f});
-}
-
-} // namespace
-
 class TestProgress : public testsupport::StrictTest
 {
     Q_OBJECT
@@ -50,19 +40,19 @@ private slots:
         ScriptedRandom random;
         LoadingProgress progress;
         for (int i = 0; i < 11; ++i) {
-            pushStep(random, 1);
+            random.pushStep(1);
             progress.tick(random);
         }
         QCOMPARE(int(progress.intTicks()), 11);
         QCOMPARE(int(progress.intProgress()), 11);
         // The twelfth tick draws three more: a jump of 1 adds the tick count.
-        pushStep(random, 2);
+        random.pushStep(2);
         random.push({0.9f, 0.9f, 0.9f}); // 0.729 rounds to 1
         LoadingProgress::Tick t = progress.tick(random);
         QCOMPARE(int(progress.intProgress()), 11 + 11 + 2);
         QCOMPARE(t.stripWidth, 24 * 50);
         // A jump of 0 adds nothing more.
-        pushStep(random, 2);
+        random.pushStep(2);
         random.push({0.5f, 0.9f, 0.9f}); // 0.405 rounds to 0
         progress.tick(random);
         QCOMPARE(int(progress.intProgress()), 26);
@@ -74,14 +64,14 @@ private slots:
         ScriptedRandom random;
         LoadingProgress progress;
         for (int i = 0; i < 9; ++i) {
-            pushStep(random, 10);
+            random.pushStep(10);
             progress.tick(random);
         }
         QCOMPARE(int(progress.intProgress()), 90);
         QCOMPARE(progress.intTicks(), std::int16_t(9));
 
         // Passing 98 draws the strip full and slows the timer.
-        pushStep(random, 9);
+        random.pushStep(9);
         LoadingProgress::Tick t = progress.tick(random);
         QCOMPARE(progress.intProgress(), LoadingProgress::Drawn);
         QCOMPARE(t.stripWidth, 5000);
@@ -90,14 +80,14 @@ private slots:
         QCOMPARE(progress.intTicks(), std::int16_t(9));
 
         // A step above 0 only puts it back to 999.
-        pushStep(random, 3);
+        random.pushStep(3);
         t = progress.tick(random);
         QCOMPARE(progress.intProgress(), LoadingProgress::Drawn);
         QVERIFY(!t.ready);
         QCOMPARE(progress.state(), LoadingProgress::State::Full);
 
         // A step of 0 leaves it at exactly 999: ready.
-        pushStep(random, 0);
+        random.pushStep(0);
         t = progress.tick(random);
         QVERIFY(t.ready);
         QCOMPARE(progress.state(), LoadingProgress::State::Ready);
@@ -132,14 +122,14 @@ private slots:
         ScriptedRandom random;
         LoadingProgress progress;
         for (int i = 0; i < 250; ++i) {
-            pushStep(random, 0);
+            random.pushStep(0);
             if (progress.intTicks() > 10)
                 random.push({0.0f, 0.0f, 0.0f});
             progress.tick(random);
         }
         QCOMPARE(int(progress.intProgress()), 0);
         QCOMPARE(int(progress.intTicks()), 250);
-        pushStep(random, 10);
+        random.pushStep(10);
         random.push({1.0f - 0x1p-24f, 1.0f - 0x1p-24f, 1.0f - 0x1p-24f});
         progress.tick(random);
         QCOMPARE(progress.state(), LoadingProgress::State::Full);

@@ -19,17 +19,12 @@
 
 namespace {
 
-void pushStep(ScriptedRandom &random, int step)
-{
-    random.push({step / 10.0f, 1.0f - 0x1p-24f, 1.0f - 0x1p-24f});
-}
-
 // Ticks with steps of 10 until the strip is drawn full.
 void fill(frmLoading &w, ScriptedRandom &random)
 {
     while (w.progress().state() == LoadingProgress::State::Filling) {
         QVERIFY(!w.cmdStart->isVisible());
-        pushStep(random, 10);
+        random.pushStep(10);
         if (w.progress().intTicks() > 10)
             random.push({0.0f, 0.0f, 0.0f});
         w.tmrLoading_Timer();
@@ -94,7 +89,7 @@ private slots:
     {
         ScriptedRandom random;
         frmLoading w(random);
-        pushStep(random, 4);
+        random.pushStep(4);
         w.tmrLoading_Timer();
         QCOMPARE(twips::geometry(w.pchProgress).width(), 200);
         QCOMPARE(w.pchProgress->width(), 13);
@@ -107,14 +102,14 @@ private slots:
         QVERIFY(!w.cmdStart->isVisibleTo(&w));
 
         // A step above 0 keeps it full; a step of 0 makes it ready.
-        pushStep(random, 5);
+        random.pushStep(5);
         w.tmrLoading_Timer();
         QVERIFY(w.tmrLoading->isRunning());
         QVERIFY(!w.cmdStart->isVisibleTo(&w));
         w.show();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        pushStep(random, 0);
+        random.pushStep(0);
         w.tmrLoading_Timer();
         QVERIFY(!w.tmrLoading->isRunning());
         QVERIFY(!w.pchLoading->isVisible());
@@ -133,7 +128,7 @@ private slots:
         ScriptedRandom random;
         frmLoading w(random);
         fill(w, random);
-        pushStep(random, 0);
+        random.pushStep(0);
         w.tmrLoading_Timer();
         w.showCentred();
         w.activateWindow();
@@ -167,7 +162,7 @@ private slots:
         if (state != int(LoadingProgress::State::Filling))
             fill(w, random);
         if (state == int(LoadingProgress::State::Ready)) {
-            pushStep(random, 0);
+            random.pushStep(0);
             w.tmrLoading_Timer();
         }
         w.showCentred();
@@ -202,7 +197,7 @@ private slots:
         w.showCentred();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.tmrLoading->setEnabled(false);
-        pushStep(random, 3);
+        random.pushStep(3);
         w.tmrLoading_Timer();
         const auto progress = w.progress().intProgress();
 

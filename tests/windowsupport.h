@@ -55,9 +55,4 @@ inline void moveOver(QWidget *widget, QPoint local = QPoint(4, 4))
     QTest::mouseMove(target, target->mapFrom(window, at));
 }
 
-inline QColor colourAt(const QImage &image, QPoint p)
-{
-    return image.pixelColor(p);
-}
-
 } // namespace windowsupport

@@ -10,7 +10,6 @@ Label::Label(QWidget *parent) : QLabel(parent)
     setMargin(0);
     setIndent(0);
     setMouseTracking(true);
-    setAttribute(Qt::WA_TranslucentBackground, false);
     setTransparent(false);
 }
 

@@ -3,21 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace {
-
-// The inside of a bordered box: transparent to painting, so the box's own
-// surface shows through; children are placed in it.
-class ClientArea : public QWidget
-{
-public:
-    using QWidget::QWidget;
-
-protected:
-    void mouseMoveEvent(QMouseEvent *event) override { event->ignore(); }
-};
-
-} // namespace
-
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -49,7 +34,9 @@ void PictureBox::setBorder(bool border)
 {
     m_border = border;
     if (border && !m_client) {
-        m_client = new ClientArea(this);
+        // The inside of the border: it paints nothing, so the box's own
+        // surface shows through, and passes pointer events on to the box.
+        m_client = new QWidget(this);
         m_client->setMouseTracking(true);
         m_client->setGeometry(rect().adjusted(1, 1, -1, -1));
     }

@@ -160,16 +160,17 @@ void frmMain::Form_Resize()
     // such a step is skipped without a word.
     const bool resizable =
         !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    const QSize outer = frameGeometry().size();
-    if (outer.height() < content.height() && resizable) {
-        const QSize wanted = layoutmath::atLeastContent(QSize(outer.width(), outer.height()),
-                                                        QSizeF(0, content.height()));
-        resize(width(), height() + wanted.height() - outer.height());
-    }
-    const QSize outerNow = frameGeometry().size();
-    if (outerNow.width() < content.width() && resizable) {
-        const QSize wanted = layoutmath::atLeastContent(outerNow, QSizeF(content.width(), 0));
-        resize(width() + wanted.width() - outerNow.width(), height());
+    // Height first, then width; each step reads the outer size anew, since
+    // the first may already have resized the window.
+    if (resizable) {
+        QSize outer = frameGeometry().size();
+        const int wantedHeight = layoutmath::atLeastContent(outer, content).height();
+        if (wantedHeight != outer.height())
+            resize(width(), height() + wantedHeight - outer.height());
+        outer = frameGeometry().size();
+        const int wantedWidth = layoutmath::atLeastContent(outer, content).width();
+        if (wantedWidth != outer.width())
+            resize(width() + wantedWidth - outer.width(), height());
     }
     m_mainPosition = layoutmath::centred(size(), content);
     pchMain->move(layoutmath::toPixel(m_mainPosition.x()), layoutmath::toPixel(m_mainPosition.y()));
