@@ -1,5 +1,6 @@
 // Random user sessions against the real windows: clicks, double clicks,
-// pointer moves, presses and releases, keys, resizes, minimising and timer
+// pointer moves, presses and releases, keys (digits on both rows, arrows,
+// Tab, Enter, keypad Enter, Space), resizes, minimising and timer
 // ticks in random order, with the program's invariants checked after every
 // event. A failing session prints its seed and the event that broke an
 // invariant; LIVENOR_SESSION_SEED=N replays that one session.
@@ -19,11 +20,15 @@
 #include "ui/controls/label.h"
 #include "ui/controls/picturebox.h"
 #include "ui/controls/program.h"
+#include "ui/controls/shape.h"
+#include "ui/controls/stacking.h"
+#include "ui/controls/twips.h"
 #include "ui/controls/windowtimer.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/layoutmath.h"
 #include "ui/start/frmloading.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QUrl>
 
@@ -76,6 +81,36 @@ void sessionMessageHandler(QtMsgType type, const QMessageLogContext &context, co
         sessionWarnings() << msg;
     if (g_previousHandler)
         g_previousHandler(type, context, msg);
+}
+
+struct SessionKey {
+    const char *name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+// Escape first: it ends the program, so it is drawn on its own, seldom.
+const std::vector<SessionKey> &keys()
+{
+    static const std::vector<SessionKey> table = {
+        {"Escape", Qt::Key_Escape, Qt::NoModifier},
+        {"Return", Qt::Key_Return, Qt::NoModifier},
+        {"Enter", Qt::Key_Enter, Qt::KeypadModifier},
+        {"Space", Qt::Key_Space, Qt::NoModifier},
+        {"Tab", Qt::Key_Tab, Qt::NoModifier},
+        {"Backtab", Qt::Key_Backtab, Qt::ShiftModifier},
+        {"Up", Qt::Key_Up, Qt::NoModifier},
+        {"Down", Qt::Key_Down, Qt::NoModifier},
+        {"Left", Qt::Key_Left, Qt::NoModifier},
+        {"Right", Qt::Key_Right, Qt::NoModifier},
+        {"1", Qt::Key_1, Qt::NoModifier},
+        {"2", Qt::Key_2, Qt::NoModifier},
+        {"3", Qt::Key_3, Qt::NoModifier},
+        {"Keypad1", Qt::Key_1, Qt::KeypadModifier},
+        {"Keypad2", Qt::Key_2, Qt::KeypadModifier},
+        {"Keypad3", Qt::Key_3, Qt::KeypadModifier},
+    };
+    return table;
 }
 
 class Session
@@ -179,12 +214,8 @@ private:
             return QStringLiteral("press ") + at;
         if (kind < 58)
             return QStringLiteral("release ") + at;
-        if (kind < 64)
-            return QStringLiteral("key Return");
-        if (kind < 68)
-            return QStringLiteral("key Space");
         if (kind < 70)
-            return QStringLiteral("key Tab");
+            return QStringLiteral("key ") + QLatin1String(keys()[uniform(1, int(keys().size()) - 1)].name);
         if (kind < 71)
             return uniform(0, 4) == 0 ? QStringLiteral("key Escape") : QStringLiteral("key Tab");
         if (kind < 76) {
@@ -256,13 +287,15 @@ private:
         } else if (event.startsWith(QStringLiteral("release"))) {
             sendMouse(QEvent::MouseButtonRelease, pointOf(event), Qt::RightButton, Qt::NoButton);
         } else if (event.startsWith(QStringLiteral("key"))) {
-            const Qt::Key key = event.endsWith(QStringLiteral("Return")) ? Qt::Key_Return
-                                : event.endsWith(QStringLiteral("Space"))  ? Qt::Key_Space
-                                : event.endsWith(QStringLiteral("Tab"))    ? Qt::Key_Tab
-                                                                           : Qt::Key_Escape;
-            QWidget *w = window();
-            QWidget *focus = w->focusWidget() ? w->focusWidget() : w;
-            QTest::keyClick(focus, key);
+            const QString name = event.mid(4);
+            for (const SessionKey &k : keys()) {
+                if (name == QLatin1String(k.name)) {
+                    QWidget *w = window();
+                    QWidget *focus = w->focusWidget() ? w->focusWidget() : w;
+                    QTest::keyClick(focus, k.key, k.modifiers);
+                    break;
+                }
+            }
         } else if (event.startsWith(QStringLiteral("resize"))) {
             const QStringList wh = event.mid(7).split(u'x');
             window()->resize(wh[0].toInt(), wh[1].toInt());
@@ -327,6 +360,21 @@ private:
                 .arg(f.pchMain->x()).arg(f.pchMain->y()).arg(expected.x()).arg(expected.y())
                 .arg(f.width()).arg(f.height());
         }
+        // The keyboard focus never rests on what cannot be seen or has no
+        // name; a focused title under the keyboard cue is the highlighted one.
+        if (const QWidget *focus = window()->focusWidget()) {
+            if (!focus->isVisibleTo(window()) || !focus->isEnabled() || stacking::isCovered(focus))
+                return QStringLiteral("focus on %1, out of sight or disabled").arg(focus->objectName());
+            if (focus->focusPolicy() == Qt::NoFocus)
+                return QStringLiteral("focus on %1, which takes none").arg(focus->objectName());
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(const_cast<QWidget *>(focus));
+            if (!iface || iface->text(QAccessible::Name).isEmpty())
+                return QStringLiteral("focus on %1, which has no name").arg(focus->objectName());
+        }
+        const int focusedTitle = f.lblTestTitle.indexOf(qobject_cast<Label *>(f.focusWidget()));
+        if (focusedTitle >= 0 && f.testAttribute(Qt::WA_KeyboardFocusChange) && !f.shpHLight->isHidden()
+            && twips::geometry(f.shpHLight).top() != twips::geometry(f.lblTestTitle(focusedTitle)).top())
+            return QStringLiteral("title %1 focused, another highlighted").arg(focusedTitle);
         for (int n = 0; n < 15; ++n) {
             const float frame = r.MushFrame[static_cast<std::size_t>(n)];
             if (frame < 0 || frame > animation::LastFrame)

@@ -11,7 +11,7 @@ CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
 void CommandButton::keyPressEvent(QKeyEvent *event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && event->modifiers() == Qt::NoModifier) {
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();
         if (!event->isAutoRepeat())
             click();

@@ -1,6 +1,7 @@
 #pragma once
 
-// A push button that a focused Enter or Return clicks, as Space does.
+// A push button that a focused Enter, keypad Enter or Return clicks, as Space
+// does.
 
 #include <QPushButton>
 

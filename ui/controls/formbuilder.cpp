@@ -74,6 +74,8 @@ void apply(QObject *control, const Look &look)
             label->setBackgroundColour(look.background.resolve());
         label->setTransparent(!look.opaque);
         label->setAlignment(look.alignment | Qt::AlignTop);
+        if (look.pressRole != 0)
+            label->setRole(look.pressRole == 2 ? Label::Role::Link : Label::Role::Button);
         if (look.sizesItself)
             label->setAutoSize(true);
         if (look.caption)
@@ -140,6 +142,10 @@ Controls build(QWidget *window, const char *windowName, const std::vector<Placem
         }
     }
 
+    for (const Look &look : looks)
+        apply(controls.get<QObject>(look.name), look);
+
+    // The looks decide which controls take the focus.
     std::sort(tabbed.begin(), tabbed.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });
     QWidget *previous = nullptr;
@@ -150,9 +156,6 @@ Controls build(QWidget *window, const char *windowName, const std::vector<Placem
             QWidget::setTabOrder(previous, entry.second);
         previous = entry.second;
     }
-
-    for (const Look &look : looks)
-        apply(controls.get<QObject>(look.name), look);
     return controls;
 }
 

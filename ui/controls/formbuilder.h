@@ -5,7 +5,8 @@
 // and how it looks at first (text, font, colours, flags, picture). Controls
 // get their names as Qt object names. Within a container the controls listed
 // first lie on top, and windowless controls (labels, images, shapes) always
-// lie beneath their windowed siblings (picture boxes, buttons).
+// lie beneath their windowed siblings (picture boxes, buttons). The keyboard
+// visits the controls that take the focus in the order of their tab indices.
 
 #include "ui/controls/fonts.h"
 #include "ui/controls/pictures.h"
@@ -68,6 +69,10 @@ struct Look {
     Look &alignRight() { alignment = Qt::AlignRight; return *this; }
     Look &alignCentre() { alignment = Qt::AlignHCenter; return *this; }
     Look &hand() { handPointer = true; return *this; }
+    // A label that the keyboard and screen readers press like a button, or
+    // like a link.
+    Look &pressable() { pressRole = 1; return *this; }
+    Look &link() { pressRole = 2; return *this; }
     Look &border() { flatBorder = true; return *this; }
     Look &interval(int ms) { timerInterval = ms; return *this; }
 
@@ -85,6 +90,7 @@ struct Look {
     bool sizesItself = false;
     Qt::Alignment alignment = Qt::AlignLeft;
     bool handPointer = false;
+    int pressRole = 0; // 0 plain text, 1 button, 2 link
     bool flatBorder = false;
     int timerInterval = 0;
 };

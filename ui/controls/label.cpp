@@ -1,5 +1,6 @@
 #include "ui/controls/label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 Label::Label(QWidget *parent) : QLabel(parent)
@@ -11,6 +12,14 @@ Label::Label(QWidget *parent) : QLabel(parent)
     setIndent(0);
     setMouseTracking(true);
     setTransparent(false);
+    // Disabled text stays readable on a white page (4.95:1) and still looks
+    // plainly inactive beside the black of enabled text. A disabled label
+    // draws wrapped text in the Text colour, the rest in WindowText.
+    QPalette p = palette();
+    const QColor disabled(112, 112, 112);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, disabled);
+    p.setColor(QPalette::Disabled, QPalette::Text, disabled);
+    setPalette(p);
 }
 
 void Label::setCaption(const QString &caption)
@@ -85,4 +94,31 @@ void Label::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     emit mouseMoved(event);
+}
+
+void Label::setRole(Role role)
+{
+    m_role = role;
+    setFocusPolicy(isPressable() ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void Label::press()
+{
+    if (isEnabled())
+        emit clicked();
+}
+
+// Enter and Space press on the key going down: the control that takes the
+// focus next must not see the key coming up as a press of its own.
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool pressKey = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (isPressable() && pressKey && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            press();
+        return;
+    }
+    event->ignore();
 }

@@ -5,10 +5,13 @@
 // to its text. It takes every pointer event over it (so its container does not
 // see them); a click is a press and a release on it, signalled after the press
 // and release themselves. A disabled label takes no pointer events at all.
+// A pressable label acts like a button for the keyboard as well: it takes the
+// focus with Tab, and Enter, keypad Enter or Space press it.
 
 #include <QColor>
 #include <QLabel>
 
+class QKeyEvent;
 class QMouseEvent;
 
 class Label : public QLabel
@@ -32,6 +35,14 @@ public:
     QString tag() const { return m_tag; }
     void setTag(const QString &tag) { m_tag = tag; }
 
+    // What the label is to a screen reader; any but Text makes it pressable.
+    enum class Role { Text, Button, Link };
+    Role role() const { return m_role; }
+    void setRole(Role role);
+    bool isPressable() const { return m_role != Role::Text; }
+    // A press from the keyboard or a screen reader: the click, if enabled.
+    void press();
+
 signals:
     void mouseDown(QMouseEvent *event);
     void mouseUp(QMouseEvent *event);
@@ -43,10 +54,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString m_caption;
     QString m_tag;
     bool m_autoSize = false;
     bool m_pressed = false;
+    Role m_role = Role::Text;
 };

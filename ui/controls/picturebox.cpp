@@ -7,7 +7,8 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
+    // A surface, never a stop for the keyboard.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void PictureBox::setBackgroundColour(const QColor &colour)

@@ -3,13 +3,16 @@
 #include "app/version.h"
 #include "bank/mdltestdata.h"
 #include "bank/testrecord.h"
+#include "ui/controls/accessibility.h"
 #include "ui/controls/commandbutton.h"
+#include "ui/controls/focusring.h"
 #include "ui/controls/formbuilder.h"
 #include "ui/controls/imagecontrol.h"
 #include "ui/controls/label.h"
 #include "ui/controls/picturebox.h"
 #include "ui/controls/program.h"
 #include "ui/controls/shape.h"
+#include "ui/controls/stacking.h"
 #include "ui/controls/twips.h"
 #include "ui/controls/windowtimer.h"
 #include "ui/main/composition.h"
@@ -17,13 +20,17 @@
 #include "ui/main/site.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+
+#include <cstdlib>
 
 frmMain::frmMain(TestRun &run, RandomSource &random, QWidget *parent)
     : QWidget(parent), m_run(run), m_random(random)
 {
     setObjectName(QStringLiteral("frmMain"));
+    accessibility::install();
     fonts::ensureLoaded();
     setFont(fonts::defaultFont());
     setWindowTitle(QString::fromUtf16(product::Name) + QStringLiteral(" - Ливенор 2.0"));
@@ -71,6 +78,8 @@ frmMain::frmMain(TestRun &run, RandomSource &random, QWidget *parent)
     Label3->setCaption(QString::fromUtf16(product::Slogan));
     Label2->setCaption(site::shownAddress());
     pchMushPlace->setPersistentImage(true);
+    imgRightAnswer->setAccessibleName(QStringLiteral("Правильно"));
+    imgWrongAnswer->setAccessibleName(QStringLiteral("Ошибка"));
 
     connect(cmdRandomTest, &QPushButton::clicked, this, &frmMain::cmdRandomTest_Click);
     connect(cmdRetest, &QPushButton::clicked, this, &frmMain::cmdRetest_Click);
@@ -80,6 +89,8 @@ frmMain::frmMain(TestRun &run, RandomSource &random, QWidget *parent)
     connect(tmrAnimation, &WindowTimer::timeout, this, &frmMain::tmrAnimation_Timer);
     connect(Label2, &Label::clicked, this, &frmMain::Label2_Click);
     for (std::int16_t i = 0; i < lblAnswer.size(); ++i) {
+        // Answer texts begin at the label's edge: the ring keeps clear of them.
+        FocusRing::drawAround(lblAnswer(i), lblAnswer(i), 5);
         connect(lblAnswer(i), &Label::clicked, this, [this, i] { lblAnswer_Click(i); });
         connect(lblAnswer(i), &Label::mouseMoved, this, [this, i] { lblAnswer_MouseMove(i); });
     }
@@ -87,7 +98,18 @@ frmMain::frmMain(TestRun &run, RandomSource &random, QWidget *parent)
         connect(pchLayer(i), &PictureBox::mouseMoved, this, [this, i] { pchLayer_MouseMove(i); });
     connectTestTitle(0);
 
+    m_focusRing = new FocusRing(this);
+    connect(m_focusRing, &FocusRing::aboutToFollow, this, &frmMain::followKeyboardFocus);
+
     Form_Load();
+    focusMenu();
+}
+
+frmMain::~frmMain()
+{
+    // The ring watches the focus; it must not follow it into a window that
+    // is being taken apart.
+    delete m_focusRing;
 }
 
 const QImage &frmMain::spriteSheet() const
@@ -118,6 +140,8 @@ void frmMain::Form_Load()
         twips::setTop(title, y + twips::geometry(title).height());
         twips::setLeft(title, x);
         title->setTag(QString::number(n));
+        // Titles repeat across sections; a screen reader says which one.
+        title->setAccessibleDescription(record.section());
         title->setVisible(true);
         y = twips::geometry(title).top();
         ++k;
@@ -136,8 +160,10 @@ Label *frmMain::addTestTitle(std::int16_t index)
     title->setPalette(pattern->palette());
     title->setTransparent(true);
     title->setCursor(pattern->cursor());
+    title->setRole(pattern->role());
     twips::setGeometry(title, twips::geometry(pattern));
     title->stackUnder(cmdRandomTest);
+    QWidget::setTabOrder(lblTestTitle(index - 1), title);
     lblTestTitle.append(title);
     connectTestTitle(index);
     return title;
@@ -146,8 +172,14 @@ Label *frmMain::addTestTitle(std::int16_t index)
 void frmMain::connectTestTitle(std::int16_t i)
 {
     Label *title = lblTestTitle(i);
+    // The keyboard focus shows in the title's highlight box, so the focus
+    // follows the pointer: focus and hover never mark two titles.
+    FocusRing::drawAround(title, shpHLight, 0);
     connect(title, &Label::clicked, this, [this, i] { lblTestTitle_Click(i); });
-    connect(title, &Label::mouseMoved, this, [this, i] { lblTestTitle_MouseMove(i); });
+    connect(title, &Label::mouseMoved, this, [this, i] {
+        lblTestTitle_MouseMove(i);
+        giveFocus(lblTestTitle(i), Qt::MouseFocusReason);
+    });
     connect(title, &Label::mouseDown, this, [this, i] { lblTestTitle_MouseDown(i); });
     connect(title, &Label::mouseUp, this, [this, i] { lblTestTitle_MouseUp(i); });
 }
@@ -252,4 +284,130 @@ void frmMain::pchLayer_MouseMove(std::int16_t)
 void frmMain::Label2_Click()
 {
     site::OpenSite();
+}
+
+// An inactive window moves its focus without telling anyone; the ring and
+// the highlight follow it all the same.
+void frmMain::giveFocus(QWidget *widget, Qt::FocusReason reason)
+{
+    widget->setFocus(reason);
+    m_focusRing->follow();
+}
+
+void frmMain::focusMenu()
+{
+    giveFocus(lblTestTitle(0), Qt::OtherFocusReason);
+}
+
+// Each answer tells a screen reader the question it answers.
+void frmMain::focusFirstAnswer()
+{
+    for (Label *answer : lblAnswer)
+        answer->setAccessibleDescription(lblTestQuest->caption());
+    giveFocus(lblAnswer(0), Qt::OtherFocusReason);
+}
+
+// With the keyboard cue shown, the focused title gets the same highlight box
+// and the focused answer the same marker as the pointer gives them.
+void frmMain::followKeyboardFocus(QWidget *focus, bool cueShown)
+{
+    if (!cueShown || !focus || focus->window() != this)
+        return;
+    if (const int title = lblTestTitle.indexOf(qobject_cast<Label *>(focus)); title >= 0) {
+        lblTestTitle_MouseMove(static_cast<std::int16_t>(title));
+        return;
+    }
+    if (const int answer = lblAnswer.indexOf(qobject_cast<Label *>(focus)); answer >= 0) {
+        lblAnswer_MouseMove(static_cast<std::int16_t>(answer));
+        return;
+    }
+    if (pchLayer(0)->isAncestorOf(focus))
+        shpHLight->setVisible(false);
+}
+
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (plain && key >= Qt::Key_1 && key < Qt::Key_1 + lblAnswer.size()) {
+        event->accept();
+        // Exactly what a click on that answer does: nothing unless it is in
+        // sight and enabled.
+        const auto k = static_cast<std::int16_t>(key - Qt::Key_1);
+        Label *answer = lblAnswer(k);
+        if (!event->isAutoRepeat() && answer->isEnabled() && answer->isVisible()
+            && !stacking::isCovered(answer))
+            lblAnswer_Click(k);
+        return;
+    }
+    if (plain && moveFocusByArrow(key)) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// Up and Down step through the titles in menu order (as Tab does) and round
+// the three answers; Left and Right jump to the nearest title of the next
+// column.
+bool frmMain::moveFocusByArrow(int key)
+{
+    if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right)
+        return false;
+    QWidget *focus = focusWidget();
+    const int answer = lblAnswer.indexOf(qobject_cast<Label *>(focus));
+    if (answer >= 0) {
+        if (key == Qt::Key_Left || key == Qt::Key_Right)
+            return false;
+        const int step = key == Qt::Key_Down ? 1 : lblAnswer.size() - 1;
+        giveFocus(lblAnswer((answer + step) % lblAnswer.size()), Qt::TabFocusReason);
+        return true;
+    }
+    const int title = lblTestTitle.indexOf(qobject_cast<Label *>(focus));
+    if (title < 0)
+        return false;
+    if (key == Qt::Key_Up || key == Qt::Key_Down)
+        return focusNextPrevChild(key == Qt::Key_Down);
+    if (QWidget *beside = besideTitle(static_cast<std::int16_t>(title), key == Qt::Key_Right ? 1 : -1))
+        giveFocus(beside, Qt::TabFocusReason);
+    return true;
+}
+
+// The title (or the random-test button) in the next column in a direction,
+// nearest in height.
+QWidget *frmMain::besideTitle(std::int16_t index, int direction) const
+{
+    const QRect from = twips::geometry(lblTestTitle(index));
+    QWidget *best = nullptr;
+    int bestScore = 0;
+    auto consider = [&](QWidget *candidate) {
+        const QRect r = twips::geometry(candidate);
+        const int dx = (r.left() - from.left()) * direction;
+        if (dx <= 0 || candidate->isHidden())
+            return;
+        const int score = std::abs(r.top() - from.top()) + dx / 4;
+        if (!best || score < bestScore) {
+            best = candidate;
+            bestScore = score;
+        }
+    };
+    for (Label *title : lblTestTitle)
+        consider(title);
+    consider(cmdRandomTest);
+    return best;
+}
+
+bool frmMain::focusNextPrevChild(bool next)
+{
+    QWidget *from = focusWidget() ? focusWidget() : this;
+    QWidget *w = from;
+    do {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w != this && w->window() == this && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled()
+            && w->isVisibleTo(this) && !stacking::isCovered(w)) {
+            giveFocus(w, next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (w != from);
+    return false;
 }

@@ -14,6 +14,7 @@
 #include <cstdint>
 
 class CommandButton;
+class FocusRing;
 class ImageControl;
 class Label;
 class PictureBox;
@@ -29,6 +30,7 @@ public:
     // the constructor returns. The window starts hidden.
     explicit frmMain(TestRun &run = mdlData::testRun(), RandomSource &random = ClockRandom::global(),
                      QWidget *parent = nullptr);
+    ~frmMain() override;
 
     TestRun &run() { return m_run; }
     // The sprite sheet that the strip is drawn from (the picture of pchMush).
@@ -70,6 +72,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // The keyboard: digits answer, arrows move over titles and answers.
+    void keyPressEvent(QKeyEvent *event) override;
+    // Tab and the arrows pass over controls that lie out of sight.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void Form_Load();
@@ -77,8 +83,16 @@ private:
     void Form_Unload();
     Label *addTestTitle(std::int16_t index);
     void connectTestTitle(std::int16_t index);
+    // Where the keyboard focus goes after a command.
+    void giveFocus(QWidget *widget, Qt::FocusReason reason);
+    void focusFirstAnswer();
+    void focusMenu();
+    void followKeyboardFocus(QWidget *focus, bool cueShown);
+    bool moveFocusByArrow(int key);
+    QWidget *besideTitle(std::int16_t index, int direction) const;
 
     TestRun &m_run;
     RandomSource &m_random;
     QPointF m_mainPosition;
+    FocusRing *m_focusRing = nullptr;
 };

@@ -19,6 +19,7 @@ void frmMain::lblTestTitle_Click(std::int16_t index)
     mdlData::StartTest(*this, number);
     m_run.CurrentTest = number;
     mdlData::ShowQuestion(*this, 0);
+    focusFirstAnswer();
 }
 
 void frmMain::cmdRandomTest_Click()
@@ -28,22 +29,26 @@ void frmMain::cmdRandomTest_Click()
     m_run.CurrentTest = number;
     mdlData::StartTest(*this, number);
     mdlData::ShowQuestion(*this, 0);
+    focusFirstAnswer();
 }
 
 void frmMain::cmdRetest_Click()
 {
     mdlData::StartTest(*this, m_run.CurrentTest);
     mdlData::ShowQuestion(*this, 0);
+    focusFirstAnswer();
 }
 
 void frmMain::cmdMenu_Click()
 {
     mdlData::ShowMenu(*this);
+    focusMenu();
 }
 
 void frmMain::cmdCloseTest_Click()
 {
     mdlData::ShowMenu(*this);
+    focusMenu();
 }
 
 void frmMain::lblAnswer_Click(std::int16_t index)
@@ -68,8 +73,12 @@ void frmMain::lblAnswer_Click(std::int16_t index)
     for (int k = 0; k < lblAnswer.size(); ++k)
         lblAnswer(k)->setEnabled(false);
     cmdNextQuest->setEnabled(true);
-    cmdNextQuest->setFocus();
-    lblDescription->setCaption(m_run.Questions[m_run.CurrentQuestion].Explanation);
+    // A screen reader reads the verdict and the explanation as the focus
+    // arrives (there is no announcement of its own).
+    const QString &explanation = m_run.Questions[m_run.CurrentQuestion].Explanation;
+    cmdNextQuest->setAccessibleDescription(lblTextResult->caption() + QStringLiteral(". ") + explanation);
+    giveFocus(cmdNextQuest, Qt::OtherFocusReason);
+    lblDescription->setCaption(explanation);
     lblTextResult->setVisible(true);
 }
 
@@ -82,6 +91,8 @@ void frmMain::cmdNextQuest_Click()
         const std::int16_t percent = grading::percentFor(m_run.RightCount);
         lblResultPercent->setCaption(grading::scoreText(m_run.RightCount, percent));
         lblResultDescription->setCaption(grading::gradeText(percent));
+        cmdCloseTest->setAccessibleDescription(lblResultPercent->caption() + QStringLiteral(". ")
+                                               + lblResultDescription->text());
         pchResult->setVisible(true);
     } else {
         mdlData::ShowQuestion(*this, m_run.CurrentQuestion);
@@ -93,8 +104,13 @@ void frmMain::cmdNextQuest_Click()
     imgRightAnswer->setVisible(false);
     imgWrongAnswer->setVisible(false);
     cmdNextQuest->setEnabled(false);
+    cmdNextQuest->setAccessibleDescription(QString());
     lblDescription->setCaption(QString());
     lblTextResult->setVisible(false);
+    if (m_run.CurrentQuestion > last)
+        giveFocus(cmdCloseTest, Qt::OtherFocusReason);
+    else
+        focusFirstAnswer();
 }
 
 void frmMain::tmrAnimation_Timer()

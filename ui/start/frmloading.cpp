@@ -1,7 +1,9 @@
 #include "ui/start/frmloading.h"
 
 #include "app/version.h"
+#include "ui/controls/accessibility.h"
 #include "ui/controls/commandbutton.h"
+#include "ui/controls/focusring.h"
 #include "ui/controls/formbuilder.h"
 #include "ui/controls/label.h"
 #include "ui/controls/picturebox.h"
@@ -12,6 +14,7 @@
 #include "ui/main/frmmain.h"
 #include "ui/main/site.h"
 
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -50,7 +53,7 @@ const std::vector<form::Look> &looks()
         Look("tmrLoading").interval(LoadingProgress::FillingInterval),
         Look("lblVersion").text(u"Версия: 2.0.0").fore(Colour::fromRgb(192, 192, 192)).alignRight()
             .autoSize().transparent(),
-        Look("lblSite").fore(Colour::fromRgb(0, 0, 0)).alignCentre().transparent().hand(),
+        Look("lblSite").fore(Colour::fromRgb(0, 0, 0)).alignCentre().transparent().hand().link(),
         Look("lbIntro").text(u"Ливенор 2.0 - программа для проверки знаний по биологии.")
             .fore(Colour::fromRgb(255, 255, 255)).transparent(),
         Look("shpHLight").back(Colour::fromRgb(255, 255, 192)).outline(Colour::systemWindowText()),
@@ -61,6 +64,56 @@ const std::vector<form::Look> &looks()
 const QColor LinkBox(255, 255, 192);
 const QColor LinkBoxUnderPointer(255, 255, 255);
 
+// The progress box is a progress bar to a screen reader, its value the
+// share of the strip drawn, in per cent.
+class ProgressAccessible : public accessibility::ControlAccessible, public QAccessibleValueInterface
+{
+public:
+    ProgressAccessible(QWidget *box, const LoadingProgress &progress)
+        : ControlAccessible(box, QAccessible::ProgressBar), m_progress(progress)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return QStringLiteral("Загрузка");
+        if (t == QAccessible::Value)
+            return QString::number(percent()) + QLatin1Char('%');
+        return ControlAccessible::text(t);
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return ControlAccessible::interface_cast(type);
+    }
+    QVariant currentValue() const override { return percent(); }
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return 100; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+    static int percentOf(const LoadingProgress &progress)
+    {
+        return progress.state() == LoadingProgress::State::Filling ? qBound(0, int(progress.intProgress()), 99)
+                                                                    : 100;
+    }
+
+private:
+    int percent() const { return percentOf(m_progress); }
+    const LoadingProgress &m_progress;
+};
+
+QAccessibleInterface *progressFactory(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("PictureBox") || object->objectName() != QLatin1String("pchLoading"))
+        return nullptr;
+    auto *box = static_cast<QWidget *>(object);
+    auto *window = qobject_cast<frmLoading *>(box->window());
+    return window ? new ProgressAccessible(box, window->progress()) : nullptr;
+}
+
 } // namespace
 
 frmLoading::frmLoading(RandomSource &random, TestRun &run, QWidget *parent)
@@ -69,6 +122,12 @@ frmLoading::frmLoading(RandomSource &random, TestRun &run, QWidget *parent)
       m_random(random), m_run(run)
 {
     setObjectName(QStringLiteral("frmLoading"));
+    accessibility::install();
+    static const bool progressExposed = [] {
+        QAccessible::installFactory(progressFactory);
+        return true;
+    }();
+    Q_UNUSED(progressExposed);
     // Pictures decode on a worker while fonts load and the main window builds.
     pictures::preloadAll();
     fonts::ensureLoaded();
@@ -96,6 +155,7 @@ frmLoading::frmLoading(RandomSource &random, TestRun &run, QWidget *parent)
     connect(lblSite, &Label::clicked, this, &frmLoading::lblSite_Click);
     connect(lblSite, &Label::mouseMoved, this, &frmLoading::lblSite_MouseMove);
     qApp->installEventFilter(this);
+    m_focusRing = new FocusRing(this);
 
     Form_Load();
 }
@@ -103,6 +163,7 @@ frmLoading::frmLoading(RandomSource &random, TestRun &run, QWidget *parent)
 frmLoading::~frmLoading()
 {
     qApp->removeEventFilter(this);
+    delete m_focusRing;
 }
 
 void frmLoading::Form_Load()
@@ -146,6 +207,8 @@ void frmLoading::tmrLoading_Timer()
         twips::resize(pchProgress, tick.stripWidth, twips::geometry(pchProgress).height());
     if (tick.slowDown)
         tmrLoading->setInterval(LoadingProgress::FullInterval);
+    QAccessibleValueChangeEvent changed(pchLoading, ProgressAccessible::percentOf(m_progress));
+    QAccessible::updateAccessibility(&changed);
 }
 
 void frmLoading::cmdStart_Click()

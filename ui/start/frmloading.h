@@ -14,6 +14,7 @@
 #include <memory>
 
 class CommandButton;
+class FocusRing;
 class Label;
 class PictureBox;
 class Shape;
@@ -62,4 +63,5 @@ private:
     TestRun &m_run;
     LoadingProgress m_progress;
     std::unique_ptr<frmMain> m_main;
+    FocusRing *m_focusRing = nullptr;
 };

@@ -1,0 +1,45 @@
+#pragma once
+
+// Shows a keyboard user where the focus is. After a key press in its window
+// the control with the focus gets a ring: a dark two-pixel line inside a
+// white one, so that it stands out on light and dark surroundings alike. The
+// next mouse press in the window takes it away again, so a user of the
+// pointer never sees it. The cue is the window's WA_KeyboardFocusChange
+// attribute, which the style's own focus marks follow as well.
+
+#include <QPointer>
+#include <QWidget>
+
+class FocusRing : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FocusRing(QWidget *window);
+    ~FocusRing() override;
+
+    // The ring of `control` goes round `standIn` (a highlight box behind it,
+    // say), `margin` pixels outside it; by default it goes 3 pixels outside
+    // the control itself.
+    static void drawAround(QWidget *control, QWidget *standIn, int margin);
+
+    bool cueShown() const;
+    // Places the ring anew, as after a change of the focus.
+    void follow();
+
+signals:
+    // The focus or the cue changed. Sent before the ring is placed, so that
+    // a window can move a stand-in first.
+    void aboutToFollow(QWidget *focus, bool cueShown);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void setCue(bool shown);
+
+    QWidget *m_window;
+    QPointer<QWidget> m_target;
+    bool m_following = false;
+};
