@@ -73,6 +73,33 @@ fi
 xwd -root -silent > "${TMPDIR:-/tmp}/livenor-e2e.xwd" || fail "no screenshot"
 python3 "$here/e2e_green.py" "${TMPDIR:-/tmp}/livenor-e2e.xwd" || fail "no menu on the screen"
 
+# A whole test with the keyboard alone: Enter starts the focused first title;
+# each question is answered with a digit (main row or keypad) and stepped
+# with Enter or keypad Enter; after the fifteenth the focused "Выбрать другой
+# тест" takes Enter back to the menu. A key that failed would leave the run
+# behind and the menu would not come back.
+menu_shown() {
+    xwd -root -silent > "${TMPDIR:-/tmp}/livenor-e2e.xwd" || fail "no screenshot"
+    python3 "$here/e2e_green.py" "${TMPDIR:-/tmp}/livenor-e2e.xwd" >/dev/null
+}
+xdotool key --clearmodifiers Num_Lock
+xdotool key --clearmodifiers Return
+sleep 0.3
+menu_shown && fail "Enter on the first title did not start a test"
+for q in $(seq 1 15); do
+    if [ $((q % 2)) -eq 0 ]; then digit=KP_2; step=KP_Enter; else digit=3; step=Return; fi
+    xdotool key --clearmodifiers "$digit"
+    sleep 0.1
+    xdotool key --clearmodifiers "$step"
+    sleep 0.1
+done
+sleep 0.3
+menu_shown && fail "the menu came back before the results"
+xdotool key --clearmodifiers Return
+sleep 0.3
+menu_shown || fail "the keyboard did not take the test through to its results and back to the menu"
+echo "a whole test taken with the keyboard alone"
+
 # Closing the main window ends the program.
 xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4 2>/dev/null
 for _ in $(seq 1 50); do

@@ -1,6 +1,7 @@
 // A whole test with the keyboard alone, what a screen reader is told, and
 // whether the focus and disabled answers can be seen.
 
+#include "mainwindowtest.h"
 #include "scriptedrandom.h"
 #include "testsupport.h"
 #include "ui/controls/commandbutton.h"
@@ -49,16 +50,10 @@ QAccessibleInterface *accessible(QObject *object)
 
 } // namespace
 
-class TestAccess : public testsupport::StrictTest
+class TestAccess : public MainWindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestRun> m_run;
-    ScriptedRandom m_random;
-    std::unique_ptr<frmMain> m_form;
-
-    frmMain &form() { return *m_form; }
-    TestRun &run() { return *m_run; }
 
     // A key pressed and released, as the user gives it: to the control with
     // the focus.
@@ -70,22 +65,6 @@ class TestAccess : public testsupport::StrictTest
     QWidget *focus() { return form().focusWidget(); }
 
 private slots:
-    void init()
-    {
-        testsupport::StrictTest::init();
-        m_run = std::make_unique<TestRun>();
-        m_form = std::make_unique<frmMain>(*m_run, m_random);
-        m_form->resize(1280, 1024);
-        m_form->show();
-        m_form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    }
-    void cleanup()
-    {
-        m_form.reset();
-        program::setEndHandler({});
-    }
-
     // From the menu to the results and back, keys only: digits on both rows,
     // arrows and Space over the answers, keypad Enter on the step.
     void wholeTestByKeys()

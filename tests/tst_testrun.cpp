@@ -2,6 +2,7 @@
 
 #include "bank/mdltestdata.h"
 #include "quiz/animation.h"
+#include "mainwindowtest.h"
 #include "scriptedrandom.h"
 #include "testsupport.h"
 #include "ui/controls/commandbutton.h"
@@ -24,16 +25,10 @@ using windowsupport::clickOver;
 using windowsupport::moveOver;
 
 
-class TestTestRun : public testsupport::StrictTest
+class TestTestRun : public MainWindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<TestRun> m_run;
-    ScriptedRandom m_random;
-    std::unique_ptr<frmMain> m_form;
-
-    frmMain &form() { return *m_form; }
-    TestRun &run() { return *m_run; }
 
     const TestQuestion &shown() { return run().Questions[run().CurrentQuestion]; }
 
@@ -76,24 +71,6 @@ class TestTestRun : public testsupport::StrictTest
     }
 
 private slots:
-    void init()
-    {
-        testsupport::StrictTest::init();
-        m_run = std::make_unique<TestRun>();
-        m_random.draws.clear();
-        m_form = std::make_unique<frmMain>(*m_run, m_random);
-        m_form->resize(1280, 1024);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-        m_form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    }
-    void cleanup()
-    {
-        m_form.reset();
-        program::setEndHandler({});
-    }
-
     void wholeRunByClicks()
     {
         clickOver(form().lblTestTitle(4));

@@ -47,6 +47,15 @@ inline void clickOver(QWidget *widget, QPoint local = QPoint(4, 4))
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
 }
 
+// Shows a window at a size as the active one, as the user finds it.
+inline bool showActive(QWidget *window, QSize size = QSize(1280, 1024))
+{
+    window->resize(size);
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
 inline void moveOver(QWidget *widget, QPoint local = QPoint(4, 4))
 {
     QWidget *window = widget->window();

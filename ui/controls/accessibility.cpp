@@ -24,42 +24,60 @@ QAccessible::State ControlAccessible::state() const
 
 namespace {
 
-class LabelAccessible : public ControlAccessible
+// A control that a screen reader presses as a click would: only while it is
+// enabled and in sight, since a click could not reach it otherwise.
+class PressableAccessible : public ControlAccessible
 {
 public:
-    explicit LabelAccessible(Label *label) : ControlAccessible(label, roleOf(label)) {}
+    using ControlAccessible::ControlAccessible;
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name && label()->accessibleName().isEmpty())
-            return label()->text();
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return shownText();
         return ControlAccessible::text(t);
     }
 
+    QStringList actionNames() const override
+    {
+        if (!isPressable())
+            return ControlAccessible::actionNames();
+        return QStringList{QAccessibleActionInterface::pressAction()} + ControlAccessible::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (!isPressable() || action != QAccessibleActionInterface::pressAction()) {
+            ControlAccessible::doAction(action);
+            return;
+        }
+        if (widget()->isEnabled() && widget()->isVisible() && !stacking::isCovered(widget()))
+            press();
+    }
+
+protected:
+    virtual QString shownText() const = 0;
+    virtual bool isPressable() const { return true; }
+    virtual void press() = 0;
+};
+
+class LabelAccessible : public PressableAccessible
+{
+public:
+    explicit LabelAccessible(Label *label) : PressableAccessible(label, roleOf(label)) {}
+
     QAccessible::State state() const override
     {
-        QAccessible::State s = ControlAccessible::state();
+        QAccessible::State s = PressableAccessible::state();
         if (label()->role() == Label::Role::Link)
             s.linked = true;
         return s;
     }
 
-    QStringList actionNames() const override
-    {
-        if (!label()->isPressable())
-            return ControlAccessible::actionNames();
-        return {QAccessibleActionInterface::pressAction()};
-    }
-
-    // A click can only reach a label that is in sight.
-    void doAction(const QString &action) override
-    {
-        if (label()->isPressable() && action == QAccessibleActionInterface::pressAction()
-            && label()->isVisible() && !stacking::isCovered(label()))
-            label()->press();
-        else
-            ControlAccessible::doAction(action);
-    }
+protected:
+    QString shownText() const override { return label()->text(); }
+    bool isPressable() const override { return label()->isPressable(); }
+    void press() override { label()->press(); }
 
 private:
     static QAccessible::Role roleOf(const Label *label)
@@ -74,32 +92,14 @@ private:
     Label *label() const { return static_cast<Label *>(widget()); }
 };
 
-class ButtonAccessible : public ControlAccessible
+class ButtonAccessible : public PressableAccessible
 {
 public:
-    explicit ButtonAccessible(CommandButton *button) : ControlAccessible(button, QAccessible::Button) {}
+    explicit ButtonAccessible(CommandButton *button) : PressableAccessible(button, QAccessible::Button) {}
 
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name && button()->accessibleName().isEmpty())
-            return button()->text();
-        return ControlAccessible::text(t);
-    }
-
-    QStringList actionNames() const override
-    {
-        return QStringList{QAccessibleActionInterface::pressAction()} + ControlAccessible::actionNames();
-    }
-
-    void doAction(const QString &action) override
-    {
-        if (action != QAccessibleActionInterface::pressAction()) {
-            ControlAccessible::doAction(action);
-            return;
-        }
-        if (button()->isEnabled() && button()->isVisible() && !stacking::isCovered(button()))
-            button()->click();
-    }
+protected:
+    QString shownText() const override { return button()->text(); }
+    void press() override { button()->click(); }
 
 private:
     CommandButton *button() const { return static_cast<CommandButton *>(widget()); }
