@@ -150,6 +150,10 @@ private slots:
         QVERIFY(!w.isVisible());
         QVERIFY(main->pchLayer(0)->isVisible());
         QCOMPARE(main->lblTitle->caption(), QStringLiteral("Тесты по биологии"));
+        // The keyboard goes on where the menu begins, and shows it.
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QCOMPARE(main->focusWidget(), main->lblTestTitle(0));
+        QVERIFY(main->shpHLight->isVisible());
         QCOMPARE(m_ended, 0);
         // Esc in the main window is nothing to the hidden start window.
         QTest::keyClick(main, Qt::Key_Escape);

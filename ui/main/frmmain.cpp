@@ -294,6 +294,12 @@ void frmMain::giveFocus(QWidget *widget, Qt::FocusReason reason)
     m_focusRing->follow();
 }
 
+void frmMain::showKeyboardFocus()
+{
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    m_focusRing->follow();
+}
+
 void frmMain::focusMenu()
 {
     giveFocus(lblTestTitle(0), Qt::OtherFocusReason);

@@ -35,6 +35,8 @@ public:
     TestRun &run() { return m_run; }
     // The sprite sheet that the strip is drawn from (the picture of pchMush).
     const QImage &spriteSheet() const;
+    // Shows where the keyboard focus is, as after a key in this window.
+    void showKeyboardFocus();
     // Where the content box lies in the client area, unrounded.
     QPointF pchMainPosition() const { return m_mainPosition; }
 

@@ -215,6 +215,9 @@ void frmLoading::cmdStart_Click()
 {
     m_main->setWindowState(Qt::WindowMaximized);
     m_main->show();
+    // A start from the keyboard shows the main window's focus at once.
+    if (m_focusRing->cueShown())
+        m_main->showKeyboardFocus();
     hide();
 }
 
