@@ -100,4 +100,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 # The program is stripped; its debug information goes to livenor-dbgsym.
 set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
+# cpack builds the program and the files above, not every target: tests and
+# benchmarks stay unbuilt, and "make install" no longer builds first.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+set(CPACK_INSTALL_COMMANDS "${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target livenor livenor_package_files")
 include(CPack)

@@ -78,7 +78,9 @@ private slots:
         // another one scaled.
         const QIcon &icon = pictures::windowIcon();
         QVERIFY(icon.availableSizes().contains(QSize(side, side)));
-        QCOMPARE(icon.pixmap(QSize(side, side)).toImage().convertToFormat(QImage::Format_ARGB32), image);
+        constexpr QImage::Format Premultiplied = QImage::Format_ARGB32_Premultiplied;
+        QCOMPARE(icon.pixmap(QSize(side, side)).toImage().convertToFormat(Premultiplied),
+                 image.convertToFormat(Premultiplied));
     }
 
     void pointerIsA16ColourCursorWithItsHotSpot()
