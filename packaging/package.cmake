@@ -53,6 +53,10 @@ install(TARGETS livenor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Hardened as Debian's own programs are: symbols bound at start, and the
 # compiler's version note removed from the installed copy.
 target_link_options(livenor PRIVATE LINKER:-z,now)
+# Qt's project setup gives installed programs a library search path beside
+# themselves ($ORIGIN); this one has no libraries of its own there, and finds
+# the system's in the system's paths.
+set_target_properties(livenor PROPERTIES INSTALL_RPATH "")
 install(CODE "execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/livenor\" COMMAND_ERROR_IS_FATAL ANY)")
 install(FILES ${livenor_out}/${LIVENOR_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -103,5 +107,7 @@ set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 # cpack builds the program and the files above, not every target: tests and
 # benchmarks stay unbuilt, and "make install" no longer builds first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
-set(CPACK_INSTALL_COMMANDS "${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target livenor livenor_package_files")
+cmake_host_system_information(RESULT livenor_cores QUERY NUMBER_OF_LOGICAL_CORES)
+set(CPACK_INSTALL_COMMANDS
+    "${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --parallel ${livenor_cores} --target livenor livenor_package_files")
 include(CPack)
