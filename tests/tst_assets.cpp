@@ -34,7 +34,6 @@ private slots:
         QTest::addColumn<QString>("resource");
         QTest::addColumn<QByteArray>("format");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("window icon") << ":/assets/main-icon.ico" << QByteArray("ico") << QSize(16, 16);
         QTest::newRow("tile") << ":/assets/tile.jpg" << QByteArray("jpeg") << QSize(300, 300);
         QTest::newRow("backdrop") << ":/assets/backdrop.jpg" << QByteArray("jpeg") << QSize(888, 666);
         QTest::newRow("sprite sheet") << ":/assets/mushrooms.gif" << QByteArray("gif") << QSize(1000, 116);
@@ -44,7 +43,6 @@ private slots:
         QTest::newRow("right mark") << ":/assets/right.jpg" << QByteArray("jpeg") << QSize(24, 24);
         QTest::newRow("marker") << ":/assets/marker.gif" << QByteArray("gif") << QSize(35, 24);
         QTest::newRow("start background") << ":/assets/start-background.jpg" << QByteArray("jpeg") << QSize(400, 327);
-        QTest::newRow("program icon") << ":/assets/program-icon.ico" << QByteArray("ico") << QSize(64, 64);
         // Qt's icon reader reads cursors too and names them so.
         QTest::newRow("pointer") << ":/assets/hand.cur" << QByteArray("ico") << QSize(32, 32);
     }
@@ -60,20 +58,29 @@ private slots:
         QCOMPARE(image.size(), size);
     }
 
-    void iconsHoldOne24BitImage_data()
+    void iconSetHasEverySizeOnATransparentGround_data()
     {
-        QTest::addColumn<QString>("resource");
-        QTest::newRow("window icon") << ":/assets/main-icon.ico";
-        QTest::newRow("program icon") << ":/assets/program-icon.ico";
+        QTest::addColumn<int>("side");
+        for (const int side : {16, 32, 48, 64, 128})
+            QTest::newRow(qPrintable(QString::number(side))) << side;
     }
-    void iconsHoldOne24BitImage()
+    void iconSetHasEverySizeOnATransparentGround()
     {
-        QFETCH(QString, resource);
-        const QByteArray b = bytesOf(qPrintable(resource));
-        QCOMPARE(le16(b, 2), quint16(1)); // icon
-        QCOMPARE(le16(b, 4), quint16(1)); // one image
-        const int offset = int(quint32(quint8(b[18]) | quint8(b[19]) << 8 | quint8(b[20]) << 16));
-        QCOMPARE(le16(b, offset + 14), quint16(24)); // bits per pixel of its bitmap
+        QFETCH(int, side);
+        QImageReader reader(QStringLiteral(":/icons/%1.png").arg(side));
+        QCOMPARE(reader.format(), QByteArray("png"));
+        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(image.size(), QSize(side, side));
+        for (const QPoint corner : {QPoint(0, 0), QPoint(side - 1, 0), QPoint(0, side - 1), QPoint(side - 1, side - 1)})
+            QCOMPARE(qAlpha(image.pixel(corner)), 0);
+        QCOMPARE(qAlpha(image.pixel(side / 2, side / 2)), 255);
+        // The windows' icon hands out this very picture at this size, not
+        // another one scaled.
+        const QIcon &icon = pictures::windowIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(side, side)));
+        constexpr QImage::Format Premultiplied = QImage::Format_ARGB32_Premultiplied;
+        QCOMPARE(icon.pixmap(QSize(side, side)).toImage().convertToFormat(Premultiplied),
+                 image.convertToFormat(Premultiplied));
     }
 
     void pointerIsA16ColourCursorWithItsHotSpot()

@@ -77,7 +77,7 @@ private slots:
         QVERIFY(!(w.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w.windowTitle().endsWith(QStringLiteral(" - Ливенор 2.0")));
-        QCOMPARE(w.windowIcon().availableSizes().value(0), QSize(64, 64));
+        QCOMPARE(w.windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
         QCOMPARE(w.tmrLoading->interval(), 50);
         QVERIFY(w.tmrLoading->isRunning());
         QVERIFY(w.pchLoading->isVisibleTo(&w));

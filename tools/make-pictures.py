@@ -1219,6 +1219,190 @@ def draw_hand_cursor():
     write_cur(asset('hand.cur'), rows, PALETTE16, clear, HOTSPOT)
 
 
+# ------------------------------------------------------ program's icon set
+#
+# One drawing serves the desktop's icon theme, as a scalable SVG and as PNGs,
+# and the windows' icon.  It is described once, as shapes on a 64-unit
+# square; the SVG is written from the description and every PNG is
+# rasterised from it.  Fills are a plain colour or a vertical, horizontal or
+# radial gradient; stops may carry an alpha as a fourth value.
+
+ICON_SIZES = (16, 32, 48, 64, 128, 256)
+ICON_VIEW = 64
+ICON_CONTOUR = (58, 34, 18)
+
+ICON_SHAPES = [
+    # A soft shadow on the ground.
+    dict(ellipse=(32, 60, 21, 3), fill=(0, 0, 0), opacity=0.22),
+    # A leaf behind the stem, pointing right.
+    dict(path=[('M', 38, 57), ('C', 44, 47, 53, 44, 60, 46), ('C', 57, 54, 49, 59.5, 38, 57), ('Z',)],
+         fill=('v', 44, 59, [(0, (150, 208, 96)), (1, (62, 132, 46))]),
+         stroke=(30, 74, 28), width=2.2),
+    # The stem, club-shaped, lit from the left.
+    dict(path=[('M', 23, 33), ('C', 22, 42, 17, 47, 19, 55), ('C', 20, 59, 26, 60, 32, 60),
+               ('C', 38, 60, 44, 59, 45, 55), ('C', 47, 47, 42, 42, 41, 33), ('Z',)],
+         fill=('h', 18, 46, [(0, (206, 186, 146)), (0.3, (252, 246, 228)), (0.7, (236, 224, 194)),
+                             (1, (170, 146, 108))]),
+         stroke=ICON_CONTOUR, width=2.5),
+    # The cap's shade on the top of the stem.
+    dict(path=[('M', 23, 33), ('L', 41, 33), ('L', 42, 43), ('L', 22, 43), ('Z',)],
+         fill=('v', 35, 43, [(0, (90, 60, 30, 150)), (1, (90, 60, 30, 0))])),
+    # Yellowish pores under the rim.
+    dict(path=[('M', 9, 36), ('C', 18, 42.5, 46, 42.5, 55, 36), ('C', 46, 34.5, 18, 34.5, 9, 36), ('Z',)],
+         fill=(226, 204, 124), stroke=ICON_CONTOUR, width=2.0),
+    # The cap: a broad brown bun.
+    dict(path=[('M', 4, 32), ('C', 4, 14, 16, 5, 32, 5), ('C', 48, 5, 60, 14, 60, 32),
+               ('C', 60, 36.5, 57, 37.5, 52, 36.5), ('C', 44, 35, 20, 35, 12, 36.5),
+               ('C', 7, 37.5, 4, 36.5, 4, 32), ('Z',)],
+         fill=('r', 24, 12, 38, [(0, (208, 144, 82)), (0.45, (164, 96, 46)), (1, (100, 52, 22))]),
+         stroke=ICON_CONTOUR, width=2.5),
+    # Its shine.
+    dict(ellipse=(22, 14, 9, 4.5), fill=(255, 246, 226), opacity=0.35),
+]
+
+
+def icon_path_points(segments, steps=24):
+    """Flattens path segments (M, L, C, Q, Z) into a polygon."""
+    pts = []
+    for seg in segments:
+        op, args = seg[0], seg[1:]
+        if op in ('M', 'L'):
+            pts.append(args)
+        elif op == 'Q':
+            pts += quad_bezier(pts[-1], args[0:2], args[2:4], steps)[1:]
+        elif op == 'C':
+            p0, p1, p2, p3 = pts[-1], args[0:2], args[2:4], args[4:6]
+            for i in range(1, steps + 1):
+                t = i / steps
+                a, b, c, d = (1 - t) ** 3, 3 * (1 - t) ** 2 * t, 3 * (1 - t) * t * t, t ** 3
+                pts.append((a * p0[0] + b * p1[0] + c * p2[0] + d * p3[0],
+                            a * p0[1] + b * p1[1] + c * p2[1] + d * p3[1]))
+    return pts
+
+
+def icon_fill_image(size, fill, k):
+    """The fill of a shape as an RGBA image or a colour, k pixels per unit."""
+    if len(fill) in (3, 4) and not isinstance(fill[0], str):
+        return rgba(fill)
+    kind, *geo, stops = fill
+    stops = [(p, rgba(c)) for p, c in stops]
+    if kind == 'v':
+        return vgradient(size, stops, geo[0] * k, geo[1] * k)
+    if kind == 'h':
+        return hgradient(size, stops, geo[0] * k, geo[1] * k)
+    cx, cy, r = geo
+    return rgradient(size, stops, (cx * k, cy * k), (r * k, r * k))
+
+
+def icon_picture_from_shapes(size):
+    """Rasterises ICON_SHAPES at size x size pixels on a transparent ground.
+    Contours stay at least one pixel wide, so that small sizes keep the
+    silhouette."""
+    s = 16 if size <= 64 else 4
+    N = size * s
+    k = N / ICON_VIEW
+    img = layer((N, N))
+    for shape in ICON_SHAPES:
+        if 'ellipse' in shape:
+            cx, cy, rx, ry = (v * k for v in shape['ellipse'])
+            box = (cx - rx, cy - ry, cx + rx, cy + ry)
+            mask = shape_mask((N, N), lambda d: d.ellipse(box, fill=255))
+        else:
+            pts = [(x * k, y * k) for x, y in icon_path_points(shape['path'])]
+            mask = polygon_mask((N, N), pts)
+        opacity = shape.get('opacity', 1.0)
+        if opacity < 1:
+            mask = mask.point(lambda v: round(v * opacity))
+        paint(img, mask, icon_fill_image((N, N), shape['fill'], k))
+        if shape.get('stroke'):
+            width = max(shape['width'] * k, s)
+            line = layer((N, N))
+            dl = ImageDraw.Draw(line)
+            if 'ellipse' in shape:
+                grow = width / 2
+                dl.ellipse((box[0] - grow, box[1] - grow, box[2] + grow, box[3] + grow),
+                           outline=rgba(shape['stroke']), width=round(width))
+            else:
+                dl.line(pts + pts[:2], fill=rgba(shape['stroke']), width=round(width), joint='curve')
+            img.alpha_composite(line)
+    return shrink(img, (size, size))
+
+
+def svg_colour(c):
+    return '#%02x%02x%02x' % tuple(c[:3])
+
+
+def icon_svg():
+    """ICON_SHAPES as an SVG document."""
+    defs, body = [], []
+    for i, shape in enumerate(ICON_SHAPES):
+        fill = shape['fill']
+        attrs = []
+        if len(fill) in (3, 4) and not isinstance(fill[0], str):
+            attrs.append('fill="%s"' % svg_colour(fill))
+        else:
+            kind, *geo, stops = fill
+            gid = 'g%d' % i
+            stop_tags = ''.join(
+                '<stop offset="%g" stop-color="%s"%s/>' % (
+                    p, svg_colour(c), ' stop-opacity="%.3g"' % (c[3] / 255) if len(c) == 4 else '')
+                for p, c in stops)
+            if kind == 'v':
+                defs.append('<linearGradient id="%s" gradientUnits="userSpaceOnUse" x1="0" y1="%g" x2="0" y2="%g">'
+                            '%s</linearGradient>' % (gid, geo[0], geo[1], stop_tags))
+            elif kind == 'h':
+                defs.append('<linearGradient id="%s" gradientUnits="userSpaceOnUse" x1="%g" y1="0" x2="%g" y2="0">'
+                            '%s</linearGradient>' % (gid, geo[0], geo[1], stop_tags))
+            else:
+                defs.append('<radialGradient id="%s" gradientUnits="userSpaceOnUse" cx="%g" cy="%g" r="%g">'
+                            '%s</radialGradient>' % (gid, geo[0], geo[1], geo[2], stop_tags))
+            attrs.append('fill="url(#%s)"' % gid)
+        if shape.get('opacity', 1.0) < 1:
+            attrs.append('fill-opacity="%g"' % shape['opacity'])
+        if shape.get('stroke'):
+            attrs.append('stroke="%s" stroke-width="%g" stroke-linejoin="round"'
+                         % (svg_colour(shape['stroke']), shape['width']))
+        if 'ellipse' in shape:
+            geometry = 'cx="%g" cy="%g" rx="%g" ry="%g"' % shape['ellipse']
+            body.append('<ellipse %s %s/>' % (geometry, ' '.join(attrs)))
+        else:
+            d = ' '.join(seg[0] + (' ' + ' '.join('%g' % v for v in seg[1:]) if len(seg) > 1 else '')
+                         for seg in shape['path'])
+            body.append('<path d="%s" %s/>' % (d, ' '.join(attrs)))
+    return ('<?xml version="1.0" encoding="UTF-8"?>\n'
+            '<svg xmlns="http://www.w3.org/2000/svg" width="{0}" height="{0}" viewBox="0 0 {0} {0}">\n'
+            '<defs>\n{1}\n</defs>\n{2}\n</svg>\n').format(ICON_VIEW, '\n'.join(defs), '\n'.join(body))
+
+
+def icon_set_path(name):
+    return os.path.join(ASSETS, 'icons', name)
+
+
+def draw_icon_set():
+    """The program's icon: assets/icons/livenor.svg and N.png for each size."""
+    os.makedirs(os.path.join(ASSETS, 'icons'), exist_ok=True)
+    with open(icon_set_path('livenor.svg'), 'w', encoding='utf-8') as f:
+        f.write(icon_svg())
+    for size in ICON_SIZES:
+        icon_picture_from_shapes(size).save(icon_set_path('%d.png' % size), 'PNG', optimize=True)
+
+
+def verify_icon_set():
+    import xml.etree.ElementTree as ET
+    svg = ET.parse(icon_set_path('livenor.svg')).getroot()
+    assert svg.get('viewBox') == '0 0 %d %d' % (ICON_VIEW, ICON_VIEW)
+    assert len(list(svg)) == len(ICON_SHAPES) + 1
+    for size in ICON_SIZES:
+        im = Image.open(icon_set_path('%d.png' % size))
+        assert im.format == 'PNG' and im.mode == 'RGBA' and im.size == (size, size), size
+        alpha = im.getchannel('A')
+        corners = [alpha.getpixel(p) for p in ((0, 0), (size - 1, 0), (0, size - 1), (size - 1, size - 1))]
+        assert corners == [0, 0, 0, 0], (size, corners)
+        # A solid figure, not a faint one: a third or more of the square is opaque.
+        opaque = sum(1 for v in alpha.getdata() if v >= 192)
+        assert opaque >= size * size // 3, (size, opaque)
+
+
 # ---------------------------------------------------------------- checks
 
 def read_icon_header(path):
@@ -1318,7 +1502,9 @@ def main():
     draw_marker()
     draw_start_background()
     draw_hand_cursor()
+    draw_icon_set()
     verify()
+    verify_icon_set()
 
 
 if __name__ == '__main__':

@@ -12,12 +12,11 @@ namespace pictures {
 
 namespace {
 
-constexpr int Count = static_cast<int>(Id::ProgramIcon) + 1;
+constexpr int Count = static_cast<int>(Id::StartBackground) + 1;
 
 const char *path(Id id)
 {
     switch (id) {
-    case Id::MainIcon: return ":/assets/main-icon.ico";
     case Id::Tile: return ":/assets/tile.jpg";
     case Id::Backdrop: return ":/assets/backdrop.jpg";
     case Id::Mushrooms: return ":/assets/mushrooms.gif";
@@ -27,7 +26,6 @@ const char *path(Id id)
     case Id::RightMark: return ":/assets/right.jpg";
     case Id::Marker: return ":/assets/marker.gif";
     case Id::StartBackground: return ":/assets/start-background.jpg";
-    case Id::ProgramIcon: return ":/assets/program-icon.ico";
     }
     return "";
 }
@@ -98,7 +96,6 @@ void preload(std::initializer_list<Id> ids)
 
 void preloadAll()
 {
-    // The small icons are decoded where they are needed, at once.
     preload({Id::StartBackground, Id::Backdrop, Id::Tile, Id::Mushrooms, Id::Grass, Id::Finish,
              Id::Marker, Id::RightMark, Id::WrongMark});
 }
@@ -138,6 +135,17 @@ const QCursor &handCursor()
 {
     static const QCursor cursor(QPixmap(QStringLiteral(":/assets/hand.cur")), 12, 5);
     return cursor;
+}
+
+const QIcon &windowIcon()
+{
+    static const QIcon icon = [] {
+        QIcon set;
+        for (const int side : {16, 32, 48, 64, 128})
+            set.addFile(QStringLiteral(":/icons/%1.png").arg(side), QSize(side, side));
+        return set;
+    }();
+    return icon;
 }
 
 } // namespace pictures

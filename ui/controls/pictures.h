@@ -6,6 +6,7 @@
 // window shows; whoever needs a picture first waits for it, if need be.
 
 #include <QCursor>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
@@ -15,7 +16,6 @@
 namespace pictures {
 
 enum class Id {
-    MainIcon,        // window icon of the main window, 16 x 16
     Tile,            // background tile, 300 x 300
     Backdrop,        // backdrop of the central panel, 888 x 666
     Mushrooms,       // sprite sheet of the growth animation, 1000 x 116
@@ -25,12 +25,11 @@ enum class Id {
     RightMark,       // 24 x 24
     Marker,          // marker beside the answer under the pointer, 35 x 24
     StartBackground, // background of the start window, 400 x 327
-    ProgramIcon,     // icon of the start window and the program, 64 x 64
 };
 
 // Starts decoding the pictures, in this order, on one worker thread.
 void preload(std::initializer_list<Id> ids);
-// All but the small icons, the start window's background first.
+// All of them, the start window's background first.
 void preloadAll();
 
 // The size of a picture, read from its header without decoding it.
@@ -41,5 +40,9 @@ const QImage &image(Id id);
 const QPixmap &pixmap(Id id);
 // The pointing hand, hot spot at the fingertip (12, 5).
 const QCursor &handCursor();
+// The program's icon for the windows, from its icon set in the sizes that
+// window managers take, 16 to 128 pixels. A size is decoded only when the
+// window system asks for it. User-interface thread.
+const QIcon &windowIcon();
 
 } // namespace pictures

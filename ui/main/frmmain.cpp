@@ -34,7 +34,7 @@ frmMain::frmMain(TestRun &run, RandomSource &random, QWidget *parent)
     fonts::ensureLoaded();
     setFont(fonts::defaultFont());
     setWindowTitle(QString::fromUtf16(product::Name) + QStringLiteral(" - Ливенор 2.0"));
-    setWindowIcon(QIcon(pictures::pixmap(pictures::Id::MainIcon)));
+    setWindowIcon(pictures::windowIcon());
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(twips::toPixels(composition::MainClientWidth), twips::toPixels(composition::MainClientHeight));
 

@@ -133,7 +133,7 @@ frmLoading::frmLoading(RandomSource &random, TestRun &run, QWidget *parent)
     fonts::ensureLoaded();
     setFont(fonts::defaultFont());
     setWindowTitle(QString::fromUtf16(product::Name) + QStringLiteral(" - Ливенор 2.0"));
-    setWindowIcon(QIcon(pictures::pixmap(pictures::Id::ProgramIcon)));
+    setWindowIcon(pictures::windowIcon());
     setFixedSize(twips::toPixels(6000), twips::toPixels(3975));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
