@@ -1,0 +1,125 @@
+// What a pupil sees, on every screen: each text shows whole in its label in
+// every state the windows reach, no text runs under a button, and the
+// windows keep their logical layout. CTest runs it at several
+// QT_SCALE_FACTOR values.
+
+#include "scriptedrandom.h"
+#include "testsupport.h"
+#include "ui/controls/label.h"
+#include "ui/controls/picturebox.h"
+#include "ui/main/frmmain.h"
+#include "ui/start/frmloading.h"
+
+#include <QPushButton>
+
+namespace {
+
+QRect neededRect(const Label *label)
+{
+    int flags = int(label->alignment());
+    if (label->wordWrap())
+        flags |= Qt::TextWordWrap;
+    return label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
+}
+
+// Whether a picture box lies over the whole label (as the results panel
+// lies over the last question's answers).
+bool covered(const Label *label, const QWidget *window)
+{
+    const QRect drawn(label->mapTo(window, QPoint()), label->size());
+    for (const PictureBox *box : window->findChildren<PictureBox *>()) {
+        if (box->isVisibleTo(window) && !box->isAncestorOf(label)
+            && QRect(box->mapTo(window, QPoint()), box->size()).contains(drawn))
+            return true;
+    }
+    return false;
+}
+
+// Why the text of a shown label does not show whole; empty when it does.
+QString clipping(const Label *label, const QWidget *window)
+{
+    const QString text = label->text();
+    if (text.isEmpty())
+        return QString();
+    const QRect room = label->contentsRect();
+    const QRect needed = neededRect(label);
+    const QString what = label->objectName() + QStringLiteral(" «") + text + QStringLiteral("»: ");
+    if (!room.contains(needed))
+        return what + QStringLiteral("needs %1x%2 px, has %3x%4")
+                          .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
+    // Its containers cut it too, short of the window itself.
+    for (const QWidget *c = label->parentWidget(); c != window; c = c->parentWidget()) {
+        if (!c->rect().contains(QRect(label->mapTo(c, needed.topLeft()), needed.size())))
+            return what + QStringLiteral("runs out of ") + c->objectName();
+    }
+    const QRect drawn(label->mapTo(window, needed.topLeft()), needed.size());
+    for (const QPushButton *button : window->findChildren<QPushButton *>()) {
+        if (button->isVisibleTo(window) && QRect(button->mapTo(window, QPoint()), button->size()).intersects(drawn))
+            return what + QStringLiteral("runs under ") + button->objectName();
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestScreens : public testsupport::StrictTest
+{
+    Q_OBJECT
+
+private slots:
+    // The start window, the menu, each question of each test before and
+    // after its answer, and the results of every score.
+    void everyTextShowsWhole()
+    {
+        ScriptedRandom random;
+        TestRun run;
+        frmLoading start(random, run);
+        frmMain &main = *start.mainWindow();
+        QSet<QString> texts;
+        QStringList problems;
+        auto check = [&](QWidget *window) {
+            for (const Label *label : window->findChildren<Label *>()) {
+                if (!label->isVisibleTo(window) || covered(label, window))
+                    continue;
+                texts.insert(label->text());
+                const QString problem = clipping(label, window);
+                if (!problem.isEmpty() && !problems.contains(problem))
+                    problems << problem;
+            }
+        };
+
+        check(&start);
+        while (start.progress().state() != LoadingProgress::State::Ready) {
+            random.pushStep(start.progress().state() == LoadingProgress::State::Full ? 0 : 10);
+            if (start.progress().intTicks() > 10)
+                random.push({0.0f, 0.0f, 0.0f});
+            start.tmrLoading_Timer();
+        }
+        check(&start);
+        check(&main);
+        QSet<int> scores;
+        for (std::int16_t k = 0; k < main.lblTestTitle.size(); ++k) {
+            main.lblTestTitle_Click(k);
+            const int right = k % 16;
+            for (int q = 0; q < 15; ++q) {
+                check(&main);
+                const int rightAnswer = run.Questions[static_cast<std::size_t>(q)].RightAnswer;
+                main.lblAnswer_Click(static_cast<std::int16_t>(q < right ? rightAnswer : (rightAnswer + 1) % 3));
+                check(&main);
+                main.cmdNextQuest_Click();
+            }
+            QVERIFY(main.pchResult->isVisibleTo(&main));
+            scores.insert(run.RightCount);
+            check(&main);
+        }
+        QCOMPARE(scores.size(), 16);
+        // One line each: the test's own message would be cut short.
+        for (const QString &problem : std::as_const(problems))
+            qInfo("%s", qPrintable(problem));
+        qInfo("%lld distinct texts checked, %lld do not show whole", qint64(texts.size()), qint64(problems.size()));
+        QVERIFY(problems.isEmpty());
+    }
+};
+
+LIVENOR_TEST_MAIN(TestScreens, QApplication)
+#include "tst_screens.moc"
