@@ -1,12 +1,16 @@
 // What a pupil sees, on every screen: each text shows whole in its label in
-// every state the windows reach, no text runs under a button, and the
-// windows keep their logical layout. CTest runs it at several
-// QT_SCALE_FACTOR values.
+// every state the windows reach, no text runs under a button, pictures come
+// at the screen's density while the layout keeps its logical pixels, and
+// borders and positions are exact. CTest runs it at QT_SCALE_FACTOR 1, 1.5
+// and 2.
 
+#include "quiz/animation.h"
 #include "scriptedrandom.h"
 #include "testsupport.h"
+#include "ui/controls/imagecontrol.h"
 #include "ui/controls/label.h"
 #include "ui/controls/picturebox.h"
+#include "ui/controls/twips.h"
 #include "ui/main/frmmain.h"
 #include "ui/start/frmloading.h"
 
@@ -118,6 +122,61 @@ private slots:
             qInfo("%s", qPrintable(problem));
         qInfo("%lld distinct texts checked, %lld do not show whole", qint64(texts.size()), qint64(problems.size()));
         QVERIFY(problems.isEmpty());
+    }
+
+    // The pictures come at the screens' density but keep their logical sizes,
+    // and so does the layout.
+    void picturesMatchTheScreen()
+    {
+        const qreal screen = qApp->devicePixelRatio();
+        const int density = screen > 1 ? 2 : 1;
+        QCOMPARE(pictures::density(), density);
+        for (int i = int(pictures::Id::Tile); i <= int(pictures::Id::StartBackground); ++i) {
+            const QImage &image = pictures::image(pictures::Id(i));
+            QCOMPARE(image.devicePixelRatio(), qreal(density));
+            QCOMPARE(image.deviceIndependentSize().toSize(), pictures::size(pictures::Id(i)));
+            QVERIFY(image.width() >= pictures::size(pictures::Id(i)).width() * screen);
+        }
+        QCOMPARE(pictures::size(pictures::Id::Marker), QSize(35, 24));
+
+        ScriptedRandom random;
+        TestRun run;
+        frmMain form(run, random);
+        form.resize(1280, 1024);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.devicePixelRatio(), screen);
+        QCOMPARE(form.pchMain->size(), QSize(887, 666));
+        for (const ImageControl *image : form.findChildren<ImageControl *>())
+            QCOMPARE(image->size() * twips::PerPixel, twips::geometry(image).size());
+        const QImage &strip = form.pchMushPlace->persistentImage();
+        QCOMPARE(strip.devicePixelRatio(), qreal(density));
+        QCOMPARE(strip.deviceIndependentSize().toSize(), form.pchMushPlace->size());
+
+        // Where the screen has the pictures' density, the window shows their
+        // own pixels: the tile in the margin, the backdrop in the content
+        // box, a cell of the strip.
+        form.lblTestTitle_Click(0);
+        form.lblAnswer_Click(0);
+        for (int i = 0; i < 20; ++i)
+            form.tmrAnimation_Timer();
+        const QImage shot = form.grab().toImage();
+        QCOMPARE(shot.devicePixelRatio(), screen);
+        if (screen != density)
+            return;
+        auto shown = [&](const QWidget *w, QPoint logical, QPoint pixel) {
+            return shot.pixelColor((w->mapTo(&form, logical) * density) + pixel);
+        };
+        const QImage &tile = pictures::image(pictures::Id::Tile);
+        const QImage &backdrop = pictures::image(pictures::Id::Backdrop);
+        const QImage &sheet = pictures::image(pictures::Id::Mushrooms);
+        for (const QPoint pixel : {QPoint(0, 0), QPoint(density - 1, density - 1), QPoint(density - 1, 0)}) {
+            QCOMPARE(shown(&form, QPoint(5, 7), pixel), tile.pixelColor(QPoint(5, 7) * density + pixel));
+            QCOMPARE(shown(form.pchMain, QPoint(8, 640), pixel), backdrop.pixelColor(QPoint(8, 640) * density + pixel));
+            const QPoint inCell(25, 40);
+            const QPoint inSprite = animation::spriteRect(19, run.MushKind[0]).topLeft() + inCell;
+            QCOMPARE(shown(form.pchMushPlace, inCell, pixel), sheet.pixelColor(inSprite * density + pixel));
+        }
     }
 };
 

@@ -3,6 +3,21 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+// A blank canvas of a logical size at the pictures' density, so that copies
+// from the pictures onto it are copies pixel for pixel.
+QImage canvas(const QSize &size, const QColor &background)
+{
+    const int density = pictures::density();
+    QImage image(size * density, QImage::Format_RGB32);
+    image.setDevicePixelRatio(density);
+    image.fill(background);
+    return image;
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -54,20 +69,23 @@ void PictureBox::setPersistentImage(bool on)
         m_image = QImage();
         return;
     }
-    m_image = QImage(size(), QImage::Format_RGB32);
-    m_image.fill(m_background);
+    m_image = canvas(size(), m_background);
 }
 
 void PictureBox::copyRect(const QImage &source, const QRect &from, const QPoint &to)
 {
     if (m_image.isNull())
         return;
-    const QRect inside = from.intersected(source.rect());
+    // Both rectangles are logical; the source's pixels are its ratio times as many.
+    const qreal ratio = source.devicePixelRatio();
+    const QRect inside = from.intersected(QRect(QPoint(), source.deviceIndependentSize().toSize()));
     if (inside.isEmpty())
         return;
     QPainter p(&m_image);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(to + (inside.topLeft() - from.topLeft()), source, inside);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(to + (inside.topLeft() - from.topLeft()), inside.size()), source,
+                QRectF(QPointF(inside.topLeft()) * ratio, QSizeF(inside.size()) * ratio));
     p.end();
     update(QRect(to, from.size()));
 }
@@ -92,9 +110,8 @@ void PictureBox::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     if (m_client)
         m_client->setGeometry(rect().adjusted(1, 1, -1, -1));
-    if (!m_image.isNull() && m_image.size() != size()) {
-        QImage grown(size(), QImage::Format_RGB32);
-        grown.fill(m_background);
+    if (!m_image.isNull() && m_image.deviceIndependentSize() != QSizeF(size())) {
+        QImage grown = canvas(size(), m_background);
         QPainter p(&grown);
         p.drawImage(0, 0, m_image);
         p.end();

@@ -197,6 +197,7 @@ bool frmLoading::eventFilter(QObject *watched, QEvent *event)
 void frmLoading::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), palette().color(QPalette::Window));
     p.drawPixmap(0, 0, pictures::pixmap(pictures::Id::StartBackground));
 }
