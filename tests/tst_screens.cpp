@@ -16,6 +16,8 @@
 
 #include <QPushButton>
 
+#include <cmath>
+
 namespace {
 
 QRect neededRect(const Label *label)
@@ -177,6 +179,35 @@ private slots:
             const QPoint inSprite = animation::spriteRect(19, run.MushKind[0]).topLeft() + inCell;
             QCOMPARE(shown(form.pchMushPlace, inCell, pixel), sheet.pixelColor(inSprite * density + pixel));
         }
+    }
+
+    // The strip fills the inside of its box and leaves the border whole.
+    void progressStripStaysInsideTheBorder()
+    {
+        ScriptedRandom random;
+        frmLoading w(random);
+        while (w.progress().state() == LoadingProgress::State::Filling) {
+            random.pushStep(10);
+            if (w.progress().intTicks() > 10)
+                random.push({0.0f, 0.0f, 0.0f});
+            w.tmrLoading_Timer();
+        }
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QImage box = w.pchLoading->grab().toImage();
+        const QColor border = w.pchLoading->palette().color(QPalette::WindowText);
+        const int right = box.width() - 1, bottom = box.height() - 1;
+        for (int x = 0; x <= right; ++x) {
+            QCOMPARE(box.pixelColor(x, 0), border);
+            QCOMPARE(box.pixelColor(x, bottom), border);
+        }
+        for (int y = 0; y <= bottom; ++y) {
+            QCOMPARE(box.pixelColor(0, y), border);
+            QCOMPARE(box.pixelColor(right, y), border);
+        }
+        const int inset = int(std::ceil(box.devicePixelRatio()));
+        for (const QPoint inside : {QPoint(inset, inset), QPoint(right - inset, bottom - inset), box.rect().center()})
+            QCOMPARE(box.pixelColor(inside), QColor(255, 255, 0));
     }
 };
 

@@ -94,14 +94,18 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     p.setClipRegion(event->region());
+    // Pictures of another density than the screen's are scaled down smoothly.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), m_background);
     if (m_pictureId >= 0)
         p.drawPixmap(0, 0, picture());
     if (!m_image.isNull())
         p.drawImage(0, 0, m_image);
     if (m_border) {
-        p.setPen(palette().color(QPalette::WindowText));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        // One logical pixel on each side, filled: exact at every pixel ratio.
+        const QRegion ring = QRegion(rect()).subtracted(rect().adjusted(1, 1, -1, -1));
+        for (const QRect &side : ring)
+            p.fillRect(side, palette().color(QPalette::WindowText));
     }
 }
 
