@@ -15,6 +15,7 @@
 #include "ui/start/frmloading.h"
 
 #include <QPushButton>
+#include <QScreen>
 
 #include <cmath>
 
@@ -208,6 +209,20 @@ private slots:
         const int inset = int(std::ceil(box.devicePixelRatio()));
         for (const QPoint inside : {QPoint(inset, inset), QPoint(right - inset, bottom - inset), box.rect().center()})
             QCOMPARE(box.pixelColor(inside), QColor(255, 255, 0));
+    }
+
+    // The window's frame, title bar included, stands in the middle of the
+    // screen's work area.
+    void startWindowIsCentredByItsFrame()
+    {
+        ScriptedRandom random;
+        frmLoading w(random);
+        w.showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.size(), QSize(400, 265));
+        QVERIFY(w.frameGeometry().size() != w.size());
+        const QPoint off = w.frameGeometry().center() - w.screen()->availableGeometry().center();
+        QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1, qPrintable(QStringLiteral("%1,%2").arg(off.x()).arg(off.y())));
     }
 };
 

@@ -125,12 +125,33 @@ void frmLoading::Form_Load()
 
 void frmLoading::showCentred()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
-    }
+    centreFrame();
     show();
+    // Where the window system frames a window as it shows it, the frame's
+    // size is known now; elsewhere it comes with a later move (moveEvent).
+    m_centring = frameGeometry().size() == size();
+    if (!m_centring)
+        centreFrame();
+}
+
+// Centres the window's outer frame, title bar included, on the screen's
+// work area, as the window system shows it.
+void frmLoading::centreFrame()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QRect(QPoint(), frameGeometry().size()).center());
+}
+
+void frmLoading::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (m_centring && frameGeometry().size() != size()) {
+        m_centring = false;
+        centreFrame();
+    }
 }
 
 void frmLoading::tmrLoading_Timer()
