@@ -39,10 +39,11 @@ int density();
 
 // Starts decoding the pictures, in this order, on one worker thread.
 void preload(std::initializer_list<Id> ids);
-// All but the small icons, the start window's background first.
+// All but the small icons, the start window's background first; those
+// already decoded or under way are skipped.
 void preloadAll();
 
-// The logical size of a picture, read from its header without decoding it.
+// The logical size of a picture; known without loading it.
 QSize size(Id id);
 // The decoded picture; waits for a preload in progress. Any thread.
 const QImage &image(Id id);

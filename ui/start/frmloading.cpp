@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -69,8 +70,9 @@ frmLoading::frmLoading(RandomSource &random, TestRun &run, QWidget *parent)
       m_random(random), m_run(run)
 {
     setObjectName(QStringLiteral("frmLoading"));
-    // Pictures decode on a worker while fonts load and the main window builds.
-    pictures::preloadAll();
+    // The background decodes on a worker while fonts load and the main window
+    // builds; the main window's pictures follow the first frame (paintEvent).
+    pictures::preload({pictures::Id::StartBackground});
     fonts::ensureLoaded();
     setFont(fonts::defaultFont());
     setWindowTitle(QString::fromUtf16(product::Name) + QStringLiteral(" - Ливенор 2.0"));
@@ -217,6 +219,10 @@ bool frmLoading::eventFilter(QObject *watched, QEvent *event)
 
 void frmLoading::paintEvent(QPaintEvent *)
 {
+    if (!m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, [] { pictures::preloadAll(); });
+    }
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), palette().color(QPalette::Window));

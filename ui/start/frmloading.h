@@ -65,4 +65,5 @@ private:
     LoadingProgress m_progress;
     std::unique_ptr<frmMain> m_main;
     bool m_centring = false; // centre again once the frame's size is known
+    bool m_painted = false;
 };
