@@ -14,6 +14,7 @@
 #include "ui/main/frmmain.h"
 #include "ui/start/frmloading.h"
 
+#include <QFontInfo>
 #include <QPushButton>
 #include <QScreen>
 
@@ -94,6 +95,12 @@ private slots:
                     problems << problem;
             }
         };
+
+        // The faces asked for are the faces drawn with, not stand-ins.
+        for (const QWidget *window : {static_cast<QWidget *>(&start), static_cast<QWidget *>(&main)}) {
+            for (const Label *label : window->findChildren<Label *>())
+                QCOMPARE(QFontInfo(label->font()).family(), label->font().family());
+        }
 
         check(&start);
         while (start.progress().state() != LoadingProgress::State::Ready) {

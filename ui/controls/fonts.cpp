@@ -59,6 +59,9 @@ QFont font(const Style &style)
     f.setBold(style.bold);
     f.setUnderline(style.underline);
     f.setStyleHint(style.face == Face::Serif ? QFont::Serif : QFont::SansSerif);
+    // Vertical hinting only: the width of a text is the same whatever
+    // hinting the desktop asks for, so that it fits its label everywhere.
+    f.setHintingPreference(QFont::PreferVerticalHinting);
     return f;
 }
 
