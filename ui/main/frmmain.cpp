@@ -212,9 +212,9 @@ void frmMain::changeEvent(QEvent *event)
 }
 
 // Tiles the margin with the tile picture from the client area's origin over
-// the screen's size, both ends included, one copy per tile at the tile's
-// logical size. Only the tiles that meet the area to repaint are drawn; the
-// window system shows them only where no child covers the window.
+// the screen's size, both ends included, each tile at its logical size
+// whatever its pixel ratio. All tiles are drawn in one pass; the window
+// system shows them only where no child covers the window.
 void frmMain::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
@@ -222,19 +222,12 @@ void frmMain::paintEvent(QPaintEvent *event)
     const QSize screenSize = screen() ? screen()->size() : size();
     const int columns = layoutmath::lastTileIndex(screenSize.width()) + 1;
     const int rows = layoutmath::lastTileIndex(screenSize.height()) + 1;
-    const int tile = layoutmath::TileSize;
-    const QRect tiled(0, 0, columns * tile, rows * tile);
+    const QRect tiled(0, 0, columns * layoutmath::TileSize, rows * layoutmath::TileSize);
     const QRegion rest = event->region().subtracted(tiled);
     for (const QRect &r : rest)
         painter.fillRect(r, palette().color(QPalette::Window));
-    const QRect dirty = tiled.intersected(event->rect());
-    if (dirty.isEmpty())
-        return;
-    const QPixmap &picture = pchBodybg->picture();
-    for (int row = dirty.top() / tile; row <= dirty.bottom() / tile; ++row) {
-        for (int column = dirty.left() / tile; column <= dirty.right() / tile; ++column)
-            painter.drawPixmap(QRect(column * tile, row * tile, tile, tile), picture);
-    }
+    painter.drawTiledPixmap(tiled.intersected(event->rect()), pchBodybg->picture(),
+                            event->rect().topLeft() - tiled.topLeft());
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
