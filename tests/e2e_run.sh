@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # End to end: the real program under a virtual X server with a window
-# manager, launched as a user would. Waits for the start window, presses the
-# start button with the keyboard, checks that the main window comes up
-# maximised with the menu, closes it and checks that the program ends.
+# manager, launched as a user would. Waits for the start window and checks
+# that its frame is centred, presses the start button with the keyboard,
+# checks that the main window comes up maximised with the menu, restores it
+# and drags its lower edge far up (it never gets smaller than the content
+# box), closes it and checks that the program ends.
 # Exits 77 (skipped) where no X server can be had.
 set -u
 program="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
 
-for tool in xvfb-run Xvfb openbox xdotool xwd xprop python3; do
+for tool in xvfb-run Xvfb openbox xdotool xwd xprop xwininfo python3; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is not installed; the end-to-end run needs a virtual X server and X tools"
         exit 77
@@ -47,6 +49,27 @@ done
 echo "start window shown after $(( ($(date +%s%N) - started) / 1000000 )) ms"
 geometry=$(xdotool getwindowgeometry "$start" | sed -n 's/.*Geometry: //p')
 [ "$geometry" = "400x265" ] || fail "start window is $geometry, expected 400x265"
+
+# Where a window's client area lies on the screen, and its frame's widths.
+client() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+                                     /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'; }
+frame() { xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ','; }
+
+# The start window's frame, title bar included, is centred on the screen
+# (1280 x 1024): the window may move there once the frame is known.
+centred=""
+for _ in $(seq 1 20); do
+    read -r x y w h <<< "$(client "$start")"
+    read -r left right top bottom <<< "$(frame "$start")"
+    dx=$(( 2 * (x - ${left:-0}) + w + ${left:-0} + ${right:-0} - 1280 ))
+    dy=$(( 2 * (y - ${top:-0}) + h + ${top:-0} + ${bottom:-0} - 1024 ))
+    if [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] && [ -n "$top" ]; then
+        centred=yes
+        break
+    fi
+    sleep 0.1
+done
+[ -n "$centred" ] || fail "start window's frame is off the screen's centre by ($dx, $dy)/2"
 
 # Press Enter until the start button, which comes once the strip is full,
 # takes it; before that Enter does nothing.
@@ -99,6 +122,33 @@ xdotool key --clearmodifiers Return
 sleep 0.3
 menu_shown || fail "the keyboard did not take the test through to its results and back to the menu"
 echo "a whole test taken with the keyboard alone"
+
+# Restored (a double click on its title bar), the main window tells the
+# window manager its minimum: the content box, 887 x 666, less the frame.
+# Dragging its lower edge far up never takes it below that, neither while
+# the button is held nor after.
+read -r left right top bottom <<< "$(frame "$main")"
+xdotool mousemove 640 $(( top / 2 )) click --repeat 2 --delay 80 1
+sleep 1
+read -r left right top bottom <<< "$(frame "$main")"
+hints=$(xprop -id "$main" WM_NORMAL_HINTS)
+minimum="$(( 887 - left - right )) by $(( 666 - top - bottom ))"
+echo "$hints" | grep -q "minimum size: $minimum" || fail "main window's minimum is not $minimum: $hints"
+for drag in 1 2 3 4 5; do
+    read -r x y w h <<< "$(client "$main")"
+    edge=$(( y + h + bottom / 2 ))
+    xdotool mousemove $(( x + w / 2 )) $edge mousedown 1 mousemove $(( x + w / 2 )) $(( edge - 250 )) \
+        mousemove $(( x + w / 2 )) $(( edge - 500 ))
+    sleep 0.3
+    read -r x y w held <<< "$(client "$main")"
+    xdotool mouseup 1
+    sleep 0.3
+    read -r x y w h <<< "$(client "$main")"
+    [ $(( held + top + bottom )) -ge 666 ] && [ $(( h + top + bottom )) -ge 666 ] ||
+        fail "drag $drag left the main window $held px high while held, $h px after"
+    xdotool windowsize "$main" 1116 739
+    sleep 0.3
+done
 
 # Closing the main window ends the program.
 xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4 2>/dev/null

@@ -1,13 +1,15 @@
 // The embedded pictures: formats and pixel sizes that positions and drawing
-// depend on, checked in the files' own bytes.
+// depend on, checked in the files' own bytes; the fonts' coverage of the bank.
 
+#include "bank/mdltestdata.h"
 #include "testsupport.h"
+#include "ui/controls/fonts.h"
 #include "ui/controls/pictures.h"
 
 #include <QFile>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QImageReader>
+#include <QRawFont>
 
 namespace {
 
@@ -103,31 +105,41 @@ private slots:
         QVERIFY(bytesOf(":/assets/tile.jpg").contains(QByteArray("\xFF\xC0", 2)));
     }
 
-    void carriedFontsHaveCyrillic_data()
+    // Every character the bank holds, in each face the program draws with
+    // and in the copy of it that the program carries.
+    void fontsHaveEveryCharacterOfTheBank_data()
     {
-        QTest::addColumn<QString>("resource");
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<bool>("bold");
-        QTest::newRow("sans") << ":/fonts/PTS55F.ttf" << "PT Sans" << false;
-        QTest::newRow("sans bold") << ":/fonts/PTS75F.ttf" << "PT Sans" << true;
-        QTest::newRow("serif") << ":/fonts/PTF55F.ttf" << "PT Serif" << false;
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<QString>("carried");
+        QTest::newRow("sans") << fonts::font({fonts::Face::Sans, 13}) << ":/fonts/LiberationSans-Regular.ttf";
+        QTest::newRow("sans bold") << fonts::font({fonts::Face::Sans, 16, true}) << ":/fonts/LiberationSans-Bold.ttf";
+        QTest::newRow("serif") << fonts::font({fonts::Face::Serif, 37}) << ":/fonts/LiberationSerif-Regular.ttf";
     }
-    void carriedFontsHaveCyrillic()
+    void fontsHaveEveryCharacterOfTheBank()
     {
-        // The copies the program carries for systems without the substitutes.
-        QFETCH(QString, resource);
-        QFETCH(QString, family);
-        QFETCH(bool, bold);
-        const int id = QFontDatabase::addApplicationFont(resource);
-        QVERIFY(id >= 0);
-        QCOMPARE(QFontDatabase::applicationFontFamilies(id), QStringList{family});
-        QFont font(family);
-        font.setPixelSize(13);
-        font.setBold(bold);
+        QFETCH(QFont, font);
+        QFETCH(QString, carried);
+        QSet<char32_t> characters;
+        for (std::int16_t n = catalogue::FirstTest; n <= catalogue::LastTest; ++n) {
+            for (const char32_t c : mdlTestData::GetTestData(n).toUcs4()) {
+                if (QChar::isPrint(c))
+                    characters.insert(c);
+            }
+        }
+        QVERIFY(characters.size() > 66); // the Cyrillic alphabet at least
+
+        // The face asked for is the face drawn with, not a stand-in.
+        QCOMPARE(QFontInfo(font).family(), font.family());
+        QCOMPARE(QFontInfo(font).bold(), font.bold());
         const QFontMetrics metrics(font);
-        for (const QChar c : QStringLiteral("ЖжЁёЩщЫыЪъ«»—"))
-            QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
-        QCOMPARE(QFontInfo(font).family(), family);
+        const QRawFont copy(bytesOf(qPrintable(carried)), font.pixelSize());
+        QVERIFY(copy.isValid());
+        QString missing;
+        for (const char32_t c : std::as_const(characters)) {
+            if (!metrics.inFontUcs4(c) || !copy.supportsCharacter(c))
+                missing += QStringLiteral(" U+%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing:") + missing));
     }
 
     void spriteSheetFrames()

@@ -5,10 +5,13 @@ Run it from anywhere:
 
     /usr/bin/python3 tools/make-pictures.py
 
-Only Pillow (Debian's python3-pil) and the standard library are needed.
-All randomness comes from fixed seeds, so a second run rewrites identical
-files.  Shapes are drawn several times larger than needed and scaled down
-with a Lanczos filter, which gives smooth edges.  After drawing, every file
+Only Pillow (Debian's python3-pil), the Liberation fonts (fonts-liberation2)
+and the standard library are needed.  All randomness comes from fixed seeds,
+so a second run rewrites identical files.  Shapes are drawn several times
+larger than needed and scaled down with a Lanczos filter, which gives smooth
+edges.  Every picture but the icons and the pointer is written twice: at its
+own size, and at twice its size as name@2x.ext for screens of higher pixel
+density, where the program shows it at the same logical size.  After drawing, every file
 is opened again and checked: format, size, and for the icons and the cursor
 the header bytes themselves.
 """
@@ -22,7 +25,7 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ASSETS = os.path.join(ROOT, 'assets')
-FONT_DIR = '/usr/share/fonts/truetype/paratype'
+FONT_DIR = '/usr/share/fonts/truetype/liberation2'
 
 LANCZOS = Image.Resampling.LANCZOS
 BICUBIC = Image.Resampling.BICUBIC
@@ -33,6 +36,35 @@ WHITE = (255, 255, 255)
 
 def asset(name):
     return os.path.join(ASSETS, name)
+
+
+# Output scales; SCALE is the one being drawn.
+SCALES = (1, 2)
+SCALE = 1
+
+
+def at_each_scale(draw):
+    """Runs a picture function once for every output scale."""
+    def each(*args):
+        global SCALE
+        for scale in SCALES:
+            SCALE = scale
+            draw(*args)
+        SCALE = 1
+    return each
+
+
+def scaled(name, scale=None):
+    """The file of a picture at an output scale (the current one by default)."""
+    scale = SCALE if scale is None else scale
+    if scale == 1:
+        return asset(name)
+    stem, ext = os.path.splitext(name)
+    return asset(f'{stem}@{scale}x{ext}')
+
+
+def out_size(w, h):
+    return (w * SCALE, h * SCALE)
 
 
 # --------------------------------------------------------------- colours
@@ -632,6 +664,7 @@ def draw_program_icon():
     picture.convert('RGB').save(asset('program-icon.png'), 'PNG', optimize=True)
 
 
+@at_each_scale
 def draw_tile():
     """Forest floor of fallen leaves in muted greens, repeating seamlessly."""
     size, s = 300, 4
@@ -677,13 +710,15 @@ def draw_tile():
             for oy in (-N, 0, N):
                 ds.ellipse((x + ox - r, y + oy - r, x + ox + r, y + oy + r), fill=c)
     img.alpha_composite(specks)
-    out = wrapped(img.convert('RGB'), lambda im: im.resize((3 * size, 3 * size), LANCZOS), (size, size))
-    out.save(asset('tile.jpg'), 'JPEG', quality=90, optimize=True)
+    out = wrapped(img.convert('RGB'), lambda im: im.resize(out_size(3 * size, 3 * size), LANCZOS),
+                  out_size(size, size))
+    out.save(scaled('tile.jpg'), 'JPEG', quality=90, optimize=True)
 
 
+@at_each_scale
 def draw_backdrop():
     """Panel backdrop: dark forest header, light calm middle, grassy footer."""
-    W, H, s = 888, 666, 3
+    W, H, s = 888, 666, max(3, 2 * SCALE)
     size = (W * s, H * s)
     rng = random.Random(77)
     img = vgradient(size, [(0, (224, 235, 210)), (0.3, (237, 242, 226)), (0.75, (238, 242, 227)),
@@ -786,8 +821,8 @@ def draw_backdrop():
                    fill=rgba(mix((50, 94, 40), (92, 142, 60), rng.random())))
     img.alpha_composite(tufts)
 
-    out = img.convert('RGB').resize((W, H), LANCZOS)
-    out.save(asset('backdrop.jpg'), 'JPEG', quality=90, optimize=True, progressive=True)
+    out = img.convert('RGB').resize(out_size(W, H), LANCZOS)
+    out.save(scaled('backdrop.jpg'), 'JPEG', quality=90, optimize=True, progressive=True)
 
 
 # Geometry of the growth animation sheet.
@@ -854,35 +889,37 @@ def sprite_cell(kind, frame, back, front):
         grow = 0.16 + 0.84 * t
         put_mushroom(img, kind, (1.5 * CELL_W * s, FOOT_Y * s), 50 * s * grow, t, contour=0.6 * s)
     img.alpha_composite(front)
-    small = img.convert('RGB').resize((3 * CELL_W, GROUND_H), LANCZOS)
-    return small.crop((CELL_W, 0, 2 * CELL_W, GROUND_H))
+    small = img.convert('RGB').resize(out_size(3 * CELL_W, GROUND_H), LANCZOS)
+    return small.crop((CELL_W * SCALE, 0, 2 * CELL_W * SCALE, GROUND_H * SCALE))
 
 
+@at_each_scale
 def draw_mushrooms_and_grass():
     back, front = ground_layers()
-    sheet = Image.new('RGB', (CELL_W * FRAMES, 116), WHITE)
+    S = SCALE
+    sheet = Image.new('RGB', out_size(CELL_W * FRAMES, 116), WHITE)
     strip_cell = None
     for row, kind in ((0, 'agaric'), (1, 'cep')):
         for frame in range(FRAMES):
             cell = sprite_cell(kind, frame, back, front)
             if row == 0:
                 # The row below the cell is the first line of the grass strip.
-                sheet.paste(cell.crop((0, 0, CELL_W, CELL_H + 1)), (frame * CELL_W, 0))
+                sheet.paste(cell.crop((0, 0, CELL_W * S, (CELL_H + 1) * S)), (frame * CELL_W * S, 0))
             else:
-                sheet.paste(cell.crop((0, 0, CELL_W, CELL_H - 1)), (frame * CELL_W, CELL_H + 1))
+                sheet.paste(cell.crop((0, 0, CELL_W * S, (CELL_H - 1) * S)), (frame * CELL_W * S, (CELL_H + 1) * S))
             if frame == 0:
-                strip_cell = cell.crop((0, CELL_H, CELL_W, GROUND_H))
-    strip = Image.new('RGB', (15 * CELL_W, STRIP_H), WHITE)
+                strip_cell = cell.crop((0, CELL_H * S, CELL_W * S, GROUND_H * S))
+    strip = Image.new('RGB', out_size(15 * CELL_W, STRIP_H), WHITE)
     for i in range(15):
-        strip.paste(strip_cell, (i * CELL_W, 0))
+        strip.paste(strip_cell, (i * CELL_W * S, 0))
 
     # One palette for both, so that the strip's grass matches the cells exactly.
-    both = Image.new('RGB', (sheet.width, sheet.height + STRIP_H), WHITE)
+    both = Image.new('RGB', (sheet.width, sheet.height + strip.height), WHITE)
     both.paste(sheet, (0, 0))
     both.paste(strip, (0, sheet.height))
     both = to_palette(both)
-    both.crop((0, 0, sheet.width, sheet.height)).save(asset('mushrooms.gif'), 'GIF')
-    both.crop((0, sheet.height, strip.width, sheet.height + STRIP_H)).save(asset('grass.gif'), 'GIF')
+    both.crop((0, 0, sheet.width, sheet.height)).save(scaled('mushrooms.gif'), 'GIF')
+    both.crop((0, sheet.height, strip.width, sheet.height + strip.height)).save(scaled('grass.gif'), 'GIF')
 
 
 def to_palette(img, colours=255):
@@ -984,14 +1021,16 @@ def draw_basket(img, s):
     img.alpha_composite(outlined(greens, 0.8 * s, (40, 90, 34, 230)))
 
 
+@at_each_scale
 def draw_finish():
     s = 4
     img = layer((128 * s, 128 * s))
     draw_basket(img, s)
-    out = on_white(shrink(img, (128, 128)))
-    out.save(asset('finish.jpg'), 'JPEG', quality=92, subsampling=0)
+    out = on_white(shrink(img, out_size(128, 128)))
+    out.save(scaled('finish.jpg'), 'JPEG', quality=92, subsampling=0)
 
 
+@at_each_scale
 def draw_mark(good):
     s = 8
     N = 24 * s
@@ -1017,10 +1056,11 @@ def draw_mark(good):
             d.line([(a[0] * s, a[1] * s), (b[0] * s, b[1] * s)], fill=(255, 255, 255, 255), width=w)
             for x, y in (a, b):
                 d.ellipse((x * s - w / 2, y * s - w / 2, x * s + w / 2, y * s + w / 2), fill=(255, 255, 255, 255))
-    out = on_white(shrink(img, (24, 24)))
-    out.save(asset('right.jpg' if good else 'wrong.jpg'), 'JPEG', quality=95, subsampling=0)
+    out = on_white(shrink(img, out_size(24, 24)))
+    out.save(scaled('right.jpg' if good else 'wrong.jpg'), 'JPEG', quality=95, subsampling=0)
 
 
+@at_each_scale
 def draw_marker():
     """A leaf on a short stalk, pointing right."""
     s = 8
@@ -1040,10 +1080,11 @@ def draw_marker():
     img = outlined(img, 0.7 * s, (30, 86, 30, 255))
     d = ImageDraw.Draw(img)
     d.line([(1.5 * s, 13.2 * s), (9 * s, 12 * s)], fill=(56, 110, 40, 255), width=round(1.6 * s))
-    out = on_white(shrink(img, (35, 24)))
-    to_palette(out).save(asset('marker.gif'), 'GIF')
+    out = on_white(shrink(img, out_size(35, 24)))
+    to_palette(out).save(scaled('marker.gif'), 'GIF')
 
 
+@at_each_scale
 def draw_start_background():
     """Small start window: a forest glade on top, dark forest floor below."""
     W, H, s = 400, 327, 4
@@ -1144,7 +1185,7 @@ def draw_start_background():
     img.alpha_composite(top_shade)
 
     # Title painted over the glade.
-    font = ImageFont.truetype(os.path.join(FONT_DIR, 'PTF75F.ttf'), P(40))
+    font = ImageFont.truetype(os.path.join(FONT_DIR, 'LiberationSerif-Bold.ttf'), P(40))
     title = 'БиоЛукошко'
     text = layer(size)
     dt = ImageDraw.Draw(text)
@@ -1162,8 +1203,8 @@ def draw_start_background():
     paint(text, letters, fill)
     img.alpha_composite(text)
 
-    out = img.convert('RGB').resize((W, H), LANCZOS)
-    out.save(asset('start-background.jpg'), 'JPEG', quality=92, optimize=True)
+    out = img.convert('RGB').resize(out_size(W, H), LANCZOS)
+    out.save(scaled('start-background.jpg'), 'JPEG', quality=92, optimize=True)
 
 
 # A pointing hand, index finger up; its fingertip is the hot spot (12, 5).
@@ -1415,11 +1456,56 @@ def read_icon_header(path):
                 y=bits_or_y, length=length, offset=offset, info=info, size=len(data), data=data)
 
 
+def verify_pictures(opened, S):
+    """The pictures drawn at each output scale, at scale S."""
+    jpegs = (('tile.jpg', (300, 300)), ('backdrop.jpg', (888, 666)), ('finish.jpg', (128, 128)),
+             ('wrong.jpg', (24, 24)), ('right.jpg', (24, 24)), ('start-background.jpg', (400, 327)))
+    for name, size in jpegs:
+        im = opened(name, 'JPEG', size, S)
+        progressive = bool(im.info.get('progressive') or im.info.get('progression'))
+        assert progressive == (name == 'backdrop.jpg'), name
+
+    tile = Image.open(scaled('tile.jpg', S)).convert('L')
+    n = 300 * S
+    # Seamless: the jump across the wrapped edge is no larger than inside.
+    def column_step(a, b):
+        return sum(abs(tile.getpixel((a, y)) - tile.getpixel((b, y))) for y in range(n)) / n
+    inside = sum(column_step(x, x + 1) for x in range(0, n - 1, 13)) / len(range(0, n - 1, 13))
+    assert column_step(n - 1, 0) < 2 * inside + 1, ('tile seam', S)
+
+    for name, size in (('mushrooms.gif', (1000, 116)), ('grass.gif', (750, 13)), ('marker.gif', (35, 24))):
+        im = opened(name, 'GIF', size, S)
+        assert im.mode == 'P'
+        rgb = im.convert('RGB')
+        colours = rgb.getcolors(256)
+        assert colours is not None, name
+        assert any(c == WHITE for _, c in colours), name
+
+    sheet = Image.open(scaled('mushrooms.gif', S)).convert('RGB')
+    for row, (y0, rows) in enumerate(((0, CELL_H * S), ((CELL_H + 1) * S, (CELL_H - 1) * S))):
+        cells = [sheet.crop((f * CELL_W * S, y0, (f + 1) * CELL_W * S, y0 + rows)) for f in range(FRAMES)]
+        assert ImageChops.difference(cells[0], cells[1]).getbbox() is None, 'frames 0 and 1 differ'
+        tops = []
+        for f in range(2, FRAMES):
+            diff = ImageChops.difference(cells[f], cells[0]).convert('L').point(lambda v: 255 if v > 24 else 0)
+            box = diff.getbbox()
+            tops.append(rows if box is None else box[1])
+        assert all(b <= a for a, b in zip(tops, tops[1:])), ('growth not monotonic', row, tops)
+        assert tops[-1] <= 6 * S, ('full-grown mushroom too small', row, S, tops[-1])
+    grass_line = sheet.crop((0, CELL_H * S, 1000 * S, (CELL_H + 1) * S))
+    assert max(grass_line.convert('L').getdata()) < 200, 'row 58 must be grass'
+    # The strip continues the cells' grass: its first row is the sheet's row 58.
+    strip = Image.open(scaled('grass.gif', S)).convert('RGB')
+    assert ImageChops.difference(strip.crop((0, 0, 750 * S, S)), grass_line.crop((0, 0, 750 * S, S))).getbbox() is None
+    last = STRIP_H * S - 1
+    assert strip.getpixel((0, last)) == WHITE or strip.getpixel((25 * S, last)) == WHITE
+
+
 def verify():
-    def opened(name, fmt, size):
-        im = Image.open(asset(name))
-        assert im.format == fmt, (name, im.format)
-        assert im.size == size, (name, im.size)
+    def opened(name, fmt, size, scale=1):
+        im = Image.open(scaled(name, scale))
+        assert im.format == fmt, (name, scale, im.format)
+        assert im.size == (size[0] * scale, size[1] * scale), (name, scale, im.size)
         im.load()
         return im
 
@@ -1447,45 +1533,8 @@ def verify():
     assert HAND[HOTSPOT[1]][HOTSPOT[0]] == 'B' and set(HAND[HOTSPOT[1] - 1]) == {'.'}
     opened('hand.cur', 'CUR', (32, 32))
 
-    jpegs = (('tile.jpg', (300, 300)), ('backdrop.jpg', (888, 666)), ('finish.jpg', (128, 128)),
-             ('wrong.jpg', (24, 24)), ('right.jpg', (24, 24)), ('start-background.jpg', (400, 327)))
-    for name, size in jpegs:
-        im = opened(name, 'JPEG', size)
-        progressive = bool(im.info.get('progressive') or im.info.get('progression'))
-        assert progressive == (name == 'backdrop.jpg'), name
-
-    tile = Image.open(asset('tile.jpg')).convert('L')
-    # Seamless: the jump across the wrapped edge is no larger than inside.
-    def column_step(a, b):
-        return sum(abs(tile.getpixel((a, y)) - tile.getpixel((b, y))) for y in range(300)) / 300
-    inside = sum(column_step(x, x + 1) for x in range(0, 299, 13)) / len(range(0, 299, 13))
-    assert column_step(299, 0) < 2 * inside + 1, 'tile seam'
-
-    for name, size in (('mushrooms.gif', (1000, 116)), ('grass.gif', (750, 13)), ('marker.gif', (35, 24))):
-        im = opened(name, 'GIF', size)
-        assert im.mode == 'P'
-        rgb = im.convert('RGB')
-        colours = rgb.getcolors(256)
-        assert colours is not None, name
-        assert any(c == WHITE for _, c in colours), name
-
-    sheet = Image.open(asset('mushrooms.gif')).convert('RGB')
-    for row, (y0, rows) in enumerate(((0, CELL_H), (CELL_H + 1, CELL_H - 1))):
-        cells = [sheet.crop((f * CELL_W, y0, (f + 1) * CELL_W, y0 + rows)) for f in range(FRAMES)]
-        assert ImageChops.difference(cells[0], cells[1]).getbbox() is None, 'frames 0 and 1 differ'
-        tops = []
-        for f in range(2, FRAMES):
-            diff = ImageChops.difference(cells[f], cells[0]).convert('L').point(lambda v: 255 if v > 24 else 0)
-            box = diff.getbbox()
-            tops.append(rows if box is None else box[1])
-        assert all(b <= a for a, b in zip(tops, tops[1:])), ('growth not monotonic', row, tops)
-        assert tops[-1] <= 6, ('full-grown mushroom too small', row, tops[-1])
-    grass_line = sheet.crop((0, CELL_H, 1000, CELL_H + 1))
-    assert max(grass_line.convert('L').getdata()) < 200, 'row 58 must be grass'
-    # The strip continues the cells' grass: its first row is the sheet's row 58.
-    strip = Image.open(asset('grass.gif')).convert('RGB')
-    assert ImageChops.difference(strip.crop((0, 0, 750, 1)), grass_line.crop((0, 0, 750, 1))).getbbox() is None
-    assert strip.getpixel((0, STRIP_H - 1)) == WHITE or strip.getpixel((25, STRIP_H - 1)) == WHITE
+    for S in SCALES:
+        verify_pictures(opened, S)
     print('all pictures verified')
 
 

@@ -1,9 +1,10 @@
 #pragma once
 
 // The program's two typefaces. MS Sans Serif and Times New Roman where the
-// system has them; otherwise PT Sans and PT Serif, which the program carries
-// in its resources, so that Cyrillic text never falls back to empty boxes.
-// Sizes are in pixels, so text fits the fixed label sizes on every screen.
+// system has them; otherwise Liberation Sans and Liberation Serif, the
+// system's copies or those the program carries in its resources, so that
+// Cyrillic text never falls back to empty boxes. Sizes are in pixels, so text
+// fits the fixed label sizes on every screen.
 
 #include <QFont>
 

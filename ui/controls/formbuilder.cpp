@@ -129,6 +129,14 @@ Controls build(QWidget *window, const char *windowName, const std::vector<Placem
             if (p.tabIndex >= 0)
                 tabbed.emplace_back(p.tabIndex, widget);
         }
+        // A bordered box gets its inner area now, before its children are
+        // made, so that they lie inside the border and never paint over it.
+        if (auto *box = qobject_cast<PictureBox *>(control)) {
+            for (const Look &look : looks) {
+                if (look.flatBorder && qstrcmp(look.name, p.name) == 0)
+                    box->setBorder(true);
+            }
+        }
     }
 
     // Bottom to top: windowless controls in reverse order of listing, then

@@ -28,6 +28,7 @@ void ImageControl::paintEvent(QPaintEvent *)
     if (m_pictureId < 0)
         return;
     QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawPixmap(0, 0, picture());
 }
 

@@ -3,6 +3,21 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+// A blank canvas of a logical size at the pictures' density, so that copies
+// from the pictures onto it are copies pixel for pixel.
+QImage canvas(const QSize &size, const QColor &background)
+{
+    const int density = pictures::density();
+    QImage image(size * density, QImage::Format_RGB32);
+    image.setDevicePixelRatio(density);
+    image.fill(background);
+    return image;
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -55,20 +70,23 @@ void PictureBox::setPersistentImage(bool on)
         m_image = QImage();
         return;
     }
-    m_image = QImage(size(), QImage::Format_RGB32);
-    m_image.fill(m_background);
+    m_image = canvas(size(), m_background);
 }
 
 void PictureBox::copyRect(const QImage &source, const QRect &from, const QPoint &to)
 {
     if (m_image.isNull())
         return;
-    const QRect inside = from.intersected(source.rect());
+    // Both rectangles are logical; the source's pixels are its ratio times as many.
+    const qreal ratio = source.devicePixelRatio();
+    const QRect inside = from.intersected(QRect(QPoint(), source.deviceIndependentSize().toSize()));
     if (inside.isEmpty())
         return;
     QPainter p(&m_image);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(to + (inside.topLeft() - from.topLeft()), source, inside);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(to + (inside.topLeft() - from.topLeft()), inside.size()), source,
+                QRectF(QPointF(inside.topLeft()) * ratio, QSizeF(inside.size()) * ratio));
     p.end();
     update(QRect(to, from.size()));
 }
@@ -77,14 +95,18 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     p.setClipRegion(event->region());
+    // Pictures of another density than the screen's are scaled down smoothly.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), m_background);
     if (m_pictureId >= 0)
         p.drawPixmap(0, 0, picture());
     if (!m_image.isNull())
         p.drawImage(0, 0, m_image);
     if (m_border) {
-        p.setPen(palette().color(QPalette::WindowText));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        // One logical pixel on each side, filled: exact at every pixel ratio.
+        const QRegion ring = QRegion(rect()).subtracted(rect().adjusted(1, 1, -1, -1));
+        for (const QRect &side : ring)
+            p.fillRect(side, palette().color(QPalette::WindowText));
     }
 }
 
@@ -93,9 +115,8 @@ void PictureBox::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     if (m_client)
         m_client->setGeometry(rect().adjusted(1, 1, -1, -1));
-    if (!m_image.isNull() && m_image.size() != size()) {
-        QImage grown(size(), QImage::Format_RGB32);
-        grown.fill(m_background);
+    if (!m_image.isNull() && m_image.deviceIndependentSize() != QSizeF(size())) {
+        QImage grown = canvas(size(), m_background);
         QPainter p(&grown);
         p.drawImage(0, 0, m_image);
         p.end();

@@ -32,10 +32,12 @@ public:
     // area inside it.
     QWidget *clientArea();
 
+    // The persistent image has the pictures' density (pictures::density()).
     void setPersistentImage(bool on);
     const QImage &persistentImage() const { return m_image; }
     // Copies a rectangle of a picture onto the persistent image at the same
-    // size. Source pixels outside the picture leave the destination as it was.
+    // logical size; both rectangles are in logical pixels. Source pixels
+    // outside the picture leave the destination as it was.
     void copyRect(const QImage &source, const QRect &from, const QPoint &to);
 
 signals:

@@ -1,7 +1,6 @@
 #include "ui/controls/pictures.h"
 
-#include <QCoreApplication>
-#include <QImageReader>
+#include <QGuiApplication>
 
 #include <array>
 #include <future>
@@ -14,7 +13,7 @@ namespace {
 
 constexpr int Count = static_cast<int>(Id::StartBackground) + 1;
 
-const char *path(Id id)
+const char *basePath(Id id)
 {
     switch (id) {
     case Id::Tile: return ":/assets/tile.jpg";
@@ -30,13 +29,42 @@ const char *path(Id id)
     return "";
 }
 
-QImage decode(Id id)
+// The logical sizes, which positions and drawing depend on; the tests check
+// them against the files. Known without reading a file, so that laying out
+// a window loads no picture.
+QSize logicalSize(Id id)
 {
-    QImage image(QString::fromLatin1(path(id)));
+    switch (id) {
+    case Id::Tile: return {300, 300};
+    case Id::Backdrop: return {888, 666};
+    case Id::Mushrooms: return {1000, 116};
+    case Id::Finish: return {128, 128};
+    case Id::Grass: return {750, 13};
+    case Id::WrongMark: return {24, 24};
+    case Id::RightMark: return {24, 24};
+    case Id::Marker: return {35, 24};
+    case Id::StartBackground: return {400, 327};
+    }
+    return {};
+}
+
+// The file of a picture at a density: the plain one, or its name@2x copy.
+QString path(Id id, int density)
+{
+    QString file = QString::fromLatin1(basePath(id));
+    if (density > 1)
+        file.insert(file.lastIndexOf(u'.'), QStringLiteral("@%1x").arg(density));
+    return file;
+}
+
+QImage decode(Id id, int density)
+{
+    QImage image(path(id, density));
     // One pixel format for all opaque pictures, so that copies between them
     // are plain copies.
     if (!image.isNull() && image.format() != QImage::Format_RGB32 && !image.hasAlphaChannel())
         image = image.convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(density);
     return image;
 }
 
@@ -72,8 +100,20 @@ std::size_t slot(Id id)
 
 } // namespace
 
+int density()
+{
+    // Chosen once, for the densest screen: a ratio of 1.25 or 1.5 takes the
+    // 2x copies too, which are drawn scaled down rather than blown up.
+    static const int chosen = [] {
+        const auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+        return app && app->devicePixelRatio() > 1.0 ? 2 : 1;
+    }();
+    return chosen;
+}
+
 void preload(std::initializer_list<Id> ids)
 {
+    const int d = density();
     Store &s = store();
     std::vector<std::pair<Id, std::shared_ptr<std::promise<QImage>>>> jobs;
     std::lock_guard<std::mutex> lock(s.mutex);
@@ -88,9 +128,9 @@ void preload(std::initializer_list<Id> ids)
         return;
     if (s.workers.empty())
         qAddPostRoutine(waitForWorkers);
-    s.workers.push_back(std::async(std::launch::async, [jobs = std::move(jobs)] {
+    s.workers.push_back(std::async(std::launch::async, [jobs = std::move(jobs), d] {
         for (const auto &[id, promise] : jobs)
-            promise->set_value(decode(id));
+            promise->set_value(decode(id, d));
     }));
 }
 
@@ -102,18 +142,19 @@ void preloadAll()
 
 QSize size(Id id)
 {
-    return QImageReader(QString::fromLatin1(path(id))).size();
+    return logicalSize(id);
 }
 
 const QImage &image(Id id)
 {
+    const int d = density();
     Store &s = store();
     std::shared_future<QImage> pending;
     {
         std::lock_guard<std::mutex> lock(s.mutex);
         if (!s.decoded[slot(id)].valid()) {
             std::promise<QImage> now;
-            now.set_value(decode(id));
+            now.set_value(decode(id, d));
             s.decoded[slot(id)] = now.get_future().share();
         }
         pending = s.decoded[slot(id)];

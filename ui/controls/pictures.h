@@ -4,6 +4,11 @@
 // once. Decoding can start early on a worker thread (preload), so that the
 // start window's first frame does not wait for pictures that only the main
 // window shows; whoever needs a picture first waits for it, if need be.
+//
+// Every picture but the icons comes in two densities: the plain file and a
+// name@2x copy of twice the pixels. Only the set the screens need is loaded,
+// and a picture keeps its logical size in either: its device pixel ratio
+// says how many pixels stand for one.
 
 #include <QCursor>
 #include <QIcon>
@@ -27,12 +32,17 @@ enum class Id {
     StartBackground, // background of the start window, 400 x 327
 };
 
+// The density of the pictures in use, 1 or 2: 2 when any screen has a device
+// pixel ratio above 1. Chosen on first use, on the user-interface thread.
+int density();
+
 // Starts decoding the pictures, in this order, on one worker thread.
 void preload(std::initializer_list<Id> ids);
-// All of them, the start window's background first.
+// All of them, the start window's background first; those already decoded
+// or under way are skipped.
 void preloadAll();
 
-// The size of a picture, read from its header without decoding it.
+// The logical size of a picture; known without loading it.
 QSize size(Id id);
 // The decoded picture; waits for a preload in progress. Any thread.
 const QImage &image(Id id);

@@ -20,6 +20,7 @@
 #include "ui/main/site.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -184,6 +185,17 @@ void frmMain::connectTestTitle(std::int16_t i)
     connect(title, &Label::mouseUp, this, [this, i] { lblTestTitle_MouseUp(i); });
 }
 
+namespace {
+
+// Headless platforms take no size hints and warn at every one given.
+bool takesSizeHints()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QStringLiteral("offscreen") && platform != QStringLiteral("minimal");
+}
+
+} // namespace
+
 // Never smaller than the content box, which stays centred.
 void frmMain::Form_Resize()
 {
@@ -192,6 +204,16 @@ void frmMain::Form_Resize()
     // such a step is skipped without a word.
     const bool resizable =
         !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    // The window system itself keeps a normal window from being dragged
+    // smaller: its minimum is the content box less the frame, whose size is
+    // known once the window is shown. Without it a quick drag can end below
+    // the minimum after this rule has run. A maximised window has none, so
+    // that a screen smaller than the box still shows it centred.
+    if (isVisible() && takesSizeHints()) {
+        const QSize frame = frameGeometry().size() - size();
+        const QSize minimum = layoutmath::atLeastContent(QSize(0, 0), content) - frame;
+        setMinimumSize(resizable ? minimum.expandedTo(QSize(0, 0)) : QSize(0, 0));
+    }
     // Height first, then width; each step reads the outer size anew, since
     // the first may already have resized the window.
     if (resizable) {
@@ -222,11 +244,13 @@ void frmMain::changeEvent(QEvent *event)
 }
 
 // Tiles the margin with the tile picture from the client area's origin over
-// the screen's size, both ends included. All tiles are drawn in one pass;
-// the window system shows them only where no child covers the window.
+// the screen's size, both ends included, each tile at its logical size
+// whatever its pixel ratio. All tiles are drawn in one pass; the window
+// system shows them only where no child covers the window.
 void frmMain::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QSize screenSize = screen() ? screen()->size() : size();
     const int columns = layoutmath::lastTileIndex(screenSize.width()) + 1;
     const int rows = layoutmath::lastTileIndex(screenSize.height()) + 1;

@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -128,8 +129,9 @@ frmLoading::frmLoading(RandomSource &random, TestRun &run, QWidget *parent)
         return true;
     }();
     Q_UNUSED(progressExposed);
-    // Pictures decode on a worker while fonts load and the main window builds.
-    pictures::preloadAll();
+    // The background decodes on a worker while fonts load and the main window
+    // builds; the main window's pictures follow the first frame (paintEvent).
+    pictures::preload({pictures::Id::StartBackground});
     fonts::ensureLoaded();
     setFont(fonts::defaultFont());
     setWindowTitle(QString::fromUtf16(product::Name) + QStringLiteral(" - Ливенор 2.0"));
@@ -186,12 +188,33 @@ void frmLoading::Form_Load()
 
 void frmLoading::showCentred()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
-    }
+    centreFrame();
     show();
+    // Where the window system frames a window as it shows it, the frame's
+    // size is known now; elsewhere it comes with a later move (moveEvent).
+    m_centring = frameGeometry().size() == size();
+    if (!m_centring)
+        centreFrame();
+}
+
+// Centres the window's outer frame, title bar included, on the screen's
+// work area, as the window system shows it.
+void frmLoading::centreFrame()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QRect(QPoint(), frameGeometry().size()).center());
+}
+
+void frmLoading::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (m_centring && frameGeometry().size() != size()) {
+        m_centring = false;
+        centreFrame();
+    }
 }
 
 void frmLoading::tmrLoading_Timer()
@@ -262,7 +285,12 @@ bool frmLoading::eventFilter(QObject *watched, QEvent *event)
 
 void frmLoading::paintEvent(QPaintEvent *)
 {
+    if (!m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, [] { pictures::preloadAll(); });
+    }
     QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.fillRect(rect(), palette().color(QPalette::Window));
     p.drawPixmap(0, 0, pictures::pixmap(pictures::Id::StartBackground));
 }

@@ -30,7 +30,7 @@ public:
                         TestRun &run = mdlData::testRun(), QWidget *parent = nullptr);
     ~frmLoading() override;
 
-    // Shows the window centred on the screen.
+    // Shows the window with its frame centred on the screen.
     void showCentred();
 
     frmMain *mainWindow() const { return m_main.get(); }
@@ -53,15 +53,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void Form_Load();
     void Form_Unload();
+    void centreFrame();
 
     RandomSource &m_random;
     TestRun &m_run;
     LoadingProgress m_progress;
     std::unique_ptr<frmMain> m_main;
     FocusRing *m_focusRing = nullptr;
+    bool m_centring = false; // centre again once the frame's size is known
+    bool m_painted = false;
 };
