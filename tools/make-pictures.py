@@ -525,35 +525,6 @@ def put_mushroom(dst, kind, base, height, t=1.0, angle=0.0, contour=2.0, dims=No
 
 # --------------------------------------------------------------- emblem
 
-def icon_picture(size):
-    """The emblem on a square sky-blue tile with a green frame, at its final size.
-
-    The tile fills the whole square on purpose: Qt's icon reader ignores the
-    AND mask of 24-bit icons, so anything meant to be transparent would show
-    as the black stored under the mask.  A fully opaque picture looks the same
-    in every reader."""
-    s = 16 if size <= 32 else 8
-    N = size * s
-    border = (1.0 if size <= 16 else 1.5) * s
-    img = vgradient((N, N), [(0, (214, 236, 246)), (0.6, (170, 210, 232)), (1, (140, 190, 220))])
-    glow = rgradient((N, N), [(0, (255, 255, 236, 150)), (1, (255, 255, 236, 0))], (N * 0.3, N * 0.25),
-                     (N * 0.6, N * 0.5))
-    img.alpha_composite(glow)
-    if size > 16:
-        # A grassy hillock for the emblem to stand on.
-        hill = shape_mask((N, N), lambda dd: dd.ellipse((-0.3 * N, 0.8 * N, 1.3 * N, 1.5 * N), fill=255))
-        paint(img, hill, vgradient((N, N), [(0, (138, 196, 92)), (1, (82, 146, 56))], 0.8 * N, N))
-    d = ImageDraw.Draw(img)
-    d.rectangle((0, 0, N - 1, N - 1), outline=(46, 104, 40, 255), width=round(border))
-    if size > 16:
-        d.rectangle((border, border, N - 1 - border, N - 1 - border), outline=(240, 250, 222, 160),
-                    width=round(s * 0.8))
-    inner = round(N - 2 * border)
-    art = emblem_art(size, s).convert('RGBa').resize((inner, inner), LANCZOS).convert('RGBA')
-    overlay(img, art, border, border + 0.3 * s)
-    return shrink(img, (size, size))
-
-
 def emblem_art(size, s):
     """The program's emblem, a cep with a green leaf behind it, drawn s
     times larger than size.  Small sizes get a relatively bolder contour."""
@@ -590,16 +561,6 @@ def emblem_art(size, s):
 
 # --------------------------------------------------------- icon writers
 
-def write_ico(path, img):
-    """Writes a one-image icon: 24-bit colours plus a 1-bit transparency mask."""
-    w, h = img.size
-    data = bmp_icon_data(img, 24)
-    header = struct.pack('<HHH', 0, 1, 1)
-    entry = struct.pack('<BBBBHHII', w % 256, h % 256, 0, 0, 1, 24, len(data), 6 + 16)
-    with open(path, 'wb') as f:
-        f.write(header + entry + data)
-
-
 def write_cur(path, indices, palette, transparent, hotspot):
     """Writes a one-image 16-colour cursor.  indices: rows of palette
     indices; transparent: rows of booleans for the AND mask."""
@@ -632,37 +593,7 @@ def and_mask(transparent, w, h):
     return bytes(out)
 
 
-def bmp_icon_data(img, bits):
-    """BITMAPINFOHEADER + bottom-up BGR rows + AND mask.  Pixels at least
-    half opaque are kept (in their own colour); the rest become
-    transparent and are stored black, as the mask convention wants."""
-    img = img.convert('RGBA')
-    w, h = img.size
-    px = img.load()
-    xor = bytearray()
-    transparent = [[px[x, y][3] < 128 for x in range(w)] for y in range(h)]
-    for y in range(h - 1, -1, -1):
-        for x in range(w):
-            r, g, b, a = px[x, y]
-            xor += bytes((b, g, r)) if a >= 128 else b'\0\0\0'
-        xor += bytes((-(w * 3)) % 4)
-    andmask = and_mask(transparent, w, h)
-    info = struct.pack('<IiiHHIIiiII', 40, w, 2 * h, 1, bits, 0, len(xor) + len(andmask), 0, 0, 0, 0)
-    return info + bytes(xor) + andmask
-
-
 # ------------------------------------------------------------- pictures
-
-def draw_main_icon():
-    write_ico(asset('main-icon.ico'), icon_picture(16))
-
-
-def draw_program_icon():
-    picture = icon_picture(64)
-    write_ico(asset('program-icon.ico'), picture)
-    # The same image for desktops that take icons as PNG files.
-    picture.convert('RGB').save(asset('program-icon.png'), 'PNG', optimize=True)
-
 
 @at_each_scale
 def draw_tile():
@@ -1509,19 +1440,6 @@ def verify():
         im.load()
         return im
 
-    for name, size in (('main-icon.ico', 16), ('program-icon.ico', 64)):
-        hd = read_icon_header(asset(name))
-        assert hd['kind'] == 1 and hd['count'] == 1, name
-        assert (hd['w'], hd['h']) == (size, size), name
-        assert hd['y'] == 24 and hd['x'] == 1, name
-        hsize, bw, bh, planes, bits, compression = hd['info'][:6]
-        assert (hsize, bw, bh, planes, bits, compression) == (40, size, 2 * size, 1, 24, 0), name
-        xor = ((size * 3 + 3) // 4 * 4) * size
-        andm = ((size + 31) // 32 * 4) * size
-        assert hd['length'] == 40 + xor + andm and hd['offset'] + hd['length'] == hd['size'], name
-        assert hd['data'][hd['offset'] + 40:hd['offset'] + 44] != b'\x89PNG', name
-        opened(name, 'ICO', (size, size))
-
     hd = read_icon_header(asset('hand.cur'))
     assert hd['kind'] == 2 and hd['count'] == 1
     assert (hd['w'], hd['h'], hd['colours']) == (32, 32, 16)
@@ -1540,8 +1458,6 @@ def verify():
 
 def main():
     os.makedirs(ASSETS, exist_ok=True)
-    draw_main_icon()
-    draw_program_icon()
     draw_tile()
     draw_backdrop()
     draw_mushrooms_and_grass()
