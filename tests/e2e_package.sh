@@ -18,12 +18,8 @@ if [ "${1:-}" = "--start-window" ]; then
     unset QT_QPA_PLATFORM
     "$2" &
     pid=$!
-    window=""
-    for _ in $(seq 1 100); do
-        window=$(xdotool search --onlyvisible --name " - Ливенор 2.0" 2>/dev/null | head -n 1)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
+    . "$(dirname "$0")/e2e_window.sh"
+    window=$(start_window)
     status=0
     if [ -z "$window" ]; then
         echo "FAIL: the installed program showed no start window within 10 s"

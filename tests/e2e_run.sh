@@ -39,12 +39,8 @@ pid=$!
 started=$(date +%s%N)
 
 # The start window: 400 x 265, titled "... - Ливенор 2.0".
-start=""
-for _ in $(seq 1 100); do
-    start=$(xdotool search --onlyvisible --name " - Ливенор 2.0" 2>/dev/null | head -n 1)
-    [ -n "$start" ] && break
-    sleep 0.1
-done
+. "$here/e2e_window.sh"
+start=$(start_window)
 [ -n "$start" ] || fail "no start window within 10 s"
 echo "start window shown after $(( ($(date +%s%N) - started) / 1000000 )) ms"
 geometry=$(xdotool getwindowgeometry "$start" | sed -n 's/.*Geometry: //p')

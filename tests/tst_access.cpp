@@ -2,16 +2,12 @@
 // whether the focus and disabled answers can be seen.
 
 #include "mainwindowtest.h"
-#include "scriptedrandom.h"
-#include "testsupport.h"
 #include "ui/controls/commandbutton.h"
 #include "ui/controls/imagecontrol.h"
 #include "ui/controls/label.h"
 #include "ui/controls/picturebox.h"
-#include "ui/controls/program.h"
 #include "ui/controls/shape.h"
 #include "ui/controls/twips.h"
-#include "ui/main/frmmain.h"
 #include "ui/start/frmloading.h"
 #include "urlcatcher.h"
 #include "windowsupport.h"
@@ -21,7 +17,6 @@
 #include <QAccessibleValueInterface>
 
 #include <cmath>
-#include <memory>
 
 namespace {
 
