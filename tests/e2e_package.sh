@@ -116,12 +116,10 @@ appstreamcli validate --strict --pedantic --no-net "${metainfo[0]}" || fail "the
 id="$(basename "${metainfo[0]}" .metainfo.xml)"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "${metainfo[0]}" \
     || fail "the metainfo does not launch $id.desktop"
-# Its screenshots are the README's.
-shots=$(grep -o '/[a-z]*\.png</image>' "${metainfo[0]}" | sed 's|^/||; s|</image>$||')
-[ -n "$shots" ] || fail "no screenshots in the metainfo"
-for shot in $shots; do
-    grep -q "(docs/$shot)" "$here/../README.md" || fail "screenshot $shot is not one of the README's"
-done
+# It names no address but the homepage, the package's, which exists.
+homepage="$(dpkg-deb -f "$deb" Homepage)"
+addresses="$(grep -o 'https\?://[^<"]*' "${metainfo[0]}" | sort -u)"
+[ "$addresses" = "$homepage" ] || fail "the metainfo names addresses other than the homepage $homepage: $addresses"
 
 # One version: the package's, the metainfo's release and the manual pages'.
 grep -q "<release version=\"$version\" " "${metainfo[0]}" || fail "the metainfo's release is not $version"
