@@ -22,4 +22,10 @@ void startCell(TestRun &run, std::uint8_t slot, std::uint8_t kind)
     run.MushKind[slot] = kind;
 }
 
+void clearCells(TestRun &run)
+{
+    run.MushFrame.fill(0);
+    run.MushKind.fill(0);
+}
+
 } // namespace animation

@@ -26,6 +26,9 @@ QPoint cellOrigin(int n);
 // Starts the cell of a question position with a sprite row.
 void startCell(TestRun &run, std::uint8_t slot, std::uint8_t kind);
 
+// Ends all growth: every cell back to never started.
+void clearCells(TestRun &run);
+
 // One tick: advances every growing cell by a frame, in increasing order of
 // cell, and calls draw(cell, frame, kind) for each with its new frame.
 // Returns true when no cell was growing (the timer then stops).

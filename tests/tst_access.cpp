@@ -3,6 +3,7 @@
 
 #include "mainwindowtest.h"
 #include "ui/controls/commandbutton.h"
+#include "ui/controls/focusgroup.h"
 #include "ui/controls/imagecontrol.h"
 #include "ui/controls/label.h"
 #include "ui/controls/picturebox.h"
@@ -59,6 +60,37 @@ class TestAccess : public MainWindowTest
     }
     QWidget *focus() { return form().focusWidget(); }
 
+    // Keys as the window system delivers them: to the window, each with its
+    // time. A held key comes as release/press pairs that share a time, and
+    // only some of those presses are flagged as repeats.
+    quint64 m_time = 1000;
+    void xKey(QWidget *window, QEvent::Type type, int key, quint64 time, bool flagged = false, quint32 scanCode = 0)
+    {
+        QKeyEvent event(type, key, Qt::NoModifier, scanCode, 0, 0, QString(), flagged);
+        event.setTimestamp(time);
+        QApplication::sendEvent(window->windowHandle(), &event);
+    }
+    void repeat(QWidget *window, int key, int times)
+    {
+        for (int r = 0; r < times; ++r) {
+            m_time += 33;
+            xKey(window, QEvent::KeyRelease, key, m_time);
+            xKey(window, QEvent::KeyPress, key, m_time, r % 5 == 4);
+        }
+    }
+    void hold(QWidget *window, int key)
+    {
+        xKey(window, QEvent::KeyPress, key, m_time += 40);
+        repeat(window, key, 20);
+        xKey(window, QEvent::KeyRelease, key, m_time += 33);
+    }
+    void tap(QWidget *window, int key)
+    {
+        xKey(window, QEvent::KeyPress, key, m_time += 40);
+        xKey(window, QEvent::KeyRelease, key, m_time += 40);
+    }
+    bool answered() { return !form().lblTextResult->isHidden(); }
+
 private slots:
     // From the menu to the results and back, keys only: digits on both rows,
     // arrows and Space over the answers, keypad Enter on the step.
@@ -82,9 +114,24 @@ private slots:
         QCOMPARE(run().CurrentTest, std::int16_t(103));
         QVERIFY(form().pchLayer(1)->isVisible());
 
+        // The ring goes round the question, and round an answer unclipped
+        // by the answers' group.
+        auto *ring = form().findChild<QWidget *>(QStringLiteral("focusRing"));
+        QVERIFY(ring->isVisible());
+        QVERIFY(ring->geometry().contains(form().lblTestQuest->geometry()));
+        press(Qt::Key_Down);
+        QCOMPARE(ring->parentWidget(), form().pchLayer(1));
+        QVERIFY(ring->geometry().contains(form().lblAnswer(0)->geometry()));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+
         std::array<std::uint8_t, 15> kinds{};
         for (int q = 0; q < 15; ++q) {
-            QCOMPARE(focus(), form().lblAnswer(0));
+            QCOMPARE(focus(), form().grpQuestion);
+            press(Qt::Key_Return); // the question itself answers nothing
+            press(Qt::Key_Space);
+            QVERIFY(form().lblAnswer(0)->isEnabled());
             const int right = run().Questions[q].RightAnswer;
             const int chosen = q % 4 == 3 ? (right + 1) % 3 : right;
             kinds[q] = chosen == right ? 1 : 0;
@@ -93,6 +140,7 @@ private slots:
             } else if (q % 3 == 1) {
                 press(Qt::Key_1 + chosen, Qt::KeypadModifier);
             } else {
+                press(Qt::Key_Down); // into the answers, at the first
                 for (int k = 0; k < chosen + 3; ++k) // round the three answers once
                     press(Qt::Key_Down);
                 press(Qt::Key_Up);
@@ -128,14 +176,200 @@ private slots:
         press(Qt::Key_Space);
         QCOMPARE(run().CurrentTest, std::int16_t(103));
         QCOMPARE(run().CurrentQuestion, std::uint8_t(0));
-        QCOMPARE(focus(), form().lblAnswer(0));
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
+        QCOMPARE(focus(), form().grpQuestion);
+        press(Qt::Key_Up);
+        QCOMPARE(focus(), form().lblAnswer(2));
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focus(), form().grpQuestion);
+        for (int i = 0; i < 4; ++i)
+            press(Qt::Key_Tab);
         QCOMPARE(focus(), form().cmdMenu); // the step is disabled until an answer
         press(Qt::Key_Return);
         QVERIFY(form().pchLayer(0)->isVisible());
-        QCOMPARE(focus(), form().lblTestTitle(0));
+        QCOMPARE(focus(), form().lblTestTitle(2)); // the test just left
+    }
+
+    // Holding a key does what one press does, on titles, answers, the step
+    // and the link; a digit held from before a question showed answers
+    // nothing there.
+    void heldKeyIsOnePress()
+    {
+        UrlCatcher catcher;
+        QWidget *w = &form();
+        hold(w, Qt::Key_Return);
+        QCOMPARE(run().CurrentTest, std::int16_t(101));
+        QVERIFY(!answered());
+        QCOMPARE(focus(), form().grpQuestion);
+        hold(w, Qt::Key_2);
+        QVERIFY(answered());
+        QCOMPARE(focus(), form().cmdNextQuest);
+        hold(w, Qt::Key_Return);
+        QCOMPARE(run().CurrentQuestion, std::uint8_t(1));
+        QVERIFY(!answered());
+
+        xKey(w, QEvent::KeyPress, Qt::Key_1, m_time += 40);
+        QVERIFY(answered());
+        tap(w, Qt::Key_Return);
+        QCOMPARE(run().CurrentQuestion, std::uint8_t(2));
+        repeat(w, Qt::Key_1, 14);
+        QVERIFY(!answered());
+        xKey(w, QEvent::KeyRelease, Qt::Key_1, m_time += 33);
+        tap(w, Qt::Key_1); // a fresh press
+        QVERIFY(answered());
+
+        // Keypad 2 comes up as Down when Num Lock changed meanwhile; it is up
+        // all the same.
+        tap(w, Qt::Key_Return);
+        xKey(w, QEvent::KeyPress, Qt::Key_2, m_time += 40, false, 88);
+        xKey(w, QEvent::KeyRelease, Qt::Key_Down, m_time += 40, false, 88);
+        QVERIFY(answered());
+        tap(w, Qt::Key_Return);
+        xKey(w, QEvent::KeyPress, Qt::Key_2, m_time += 40, false, 88);
+        QVERIFY(answered());
+
+        form().cmdMenu_Click();
+        form().Label2->setFocus();
+        hold(w, Qt::Key_Return);
+        QCOMPARE(catcher.urls.size(), 1);
+    }
+
+    // A double tap after an answer shows the next question unanswered; from
+    // the results, Return three times starts the test again and stops there.
+    void doubleTapAnswersNothingUnseen()
+    {
+        QWidget *w = &form();
+        tap(w, Qt::Key_Return);
+        for (int q = 0; q < 14; ++q) {
+            tap(w, Qt::Key_1);
+            QVERIFY(answered());
+            tap(w, Qt::Key_Return);
+            tap(w, Qt::Key_Return);
+            QVERIFY(!answered());
+        }
+        tap(w, Qt::Key_1);
+        tap(w, Qt::Key_Return);
+        QCOMPARE(focus(), form().cmdCloseTest);
+        tap(w, Qt::Key_Return);
+        tap(w, Qt::Key_Return);
+        tap(w, Qt::Key_Return);
+        QCOMPARE(run().CurrentTest, std::int16_t(101));
+        QCOMPARE(run().CurrentQuestion, std::uint8_t(0));
+        QVERIFY(!answered());
+        QCOMPARE(focus(), form().grpQuestion);
+    }
+
+    // Each command moves the focus once, straight to its target; after a
+    // keyboard answer the marker stands by the answer chosen.
+    void oneFocusChangePerAction()
+    {
+        int changes = 0;
+        QObject watch;
+        connect(qApp, &QApplication::focusChanged, &watch, [&] { ++changes; });
+        auto changesBy = [&](int key) {
+            changes = 0;
+            press(key);
+            return changes;
+        };
+        QCOMPARE(changesBy(Qt::Key_Down), 1);
+        QCOMPARE(changesBy(Qt::Key_Space), 1);
+        QCOMPARE(focus(), form().grpQuestion);
+        press(Qt::Key_Down);
+        press(Qt::Key_Down);
+        QCOMPARE(changesBy(Qt::Key_Space), 1);
+        QCOMPARE(focus(), form().cmdNextQuest);
+        QVERIFY(form().imgMarker->isVisible());
+        QCOMPARE(twips::geometry(form().imgMarker).top(), twips::geometry(form().lblAnswer(1)).top());
+        QCOMPARE(changesBy(Qt::Key_Return), 1);
+        QVERIFY(!form().imgMarker->isVisible());
+        press(Qt::Key_Down); // the focus on the first answer, digit 3 chosen
+        QCOMPARE(changesBy(Qt::Key_3), 1);
+        QCOMPARE(twips::geometry(form().imgMarker).top(), twips::geometry(form().lblAnswer(2)).top());
+        for (int q = 2; q < 15; ++q) {
+            QCOMPARE(changesBy(Qt::Key_Return), 1);
+            QCOMPARE(changesBy(Qt::Key_1), 1);
+        }
+        QCOMPARE(changesBy(Qt::Key_Return), 1);
+        QCOMPARE(focus(), form().cmdCloseTest);
+        press(Qt::Key_Tab);
+        QCOMPARE(focus(), form().cmdMenu);
+        press(Qt::Key_Tab);
+        QCOMPARE(changesBy(Qt::Key_Space), 1); // the retest
+        QCOMPARE(focus(), form().grpQuestion);
+        QCOMPARE(changesBy(Qt::Key_1), 1);
+        press(Qt::Key_Tab);
+        QCOMPARE(focus(), form().cmdMenu);
+        QCOMPARE(changesBy(Qt::Key_Return), 1);
+        QCOMPARE(focus(), form().lblTestTitle(1));
+    }
+
+    // The pointer on the menu's background takes the highlight box and the
+    // ring away until the next key.
+    void pointerWinsOverTheKeyboardCue()
+    {
+        auto *ring = form().findChild<QWidget *>(QStringLiteral("focusRing"));
+        press(Qt::Key_Down);
+        QVERIFY(ring->isVisible());
+        QVERIFY(form().shpHLight->isVisible());
+        windowsupport::moveOver(form().pchLayer(0), QPoint(2, 2));
+        QVERIFY(!form().shpHLight->isVisible());
+        QVERIFY(!ring->isVisible());
+        press(Qt::Key_F5);
+        QVERIFY(ring->isVisible());
+        QCOMPARE(twips::geometry(form().shpHLight).top(), twips::geometry(form().lblTestTitle(1)).top());
+    }
+
+    // Right and middle clicks press nothing; any button shows the pressed box.
+    void onlyTheLeftButtonClicks()
+    {
+        UrlCatcher catcher;
+        Label *title = form().lblTestTitle(0);
+        windowsupport::moveOver(title);
+        for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+            QTest::mousePress(title, button, {}, QPoint(4, 4));
+            QCOMPARE(form().shpHLight->fillColour(), QColor(255, 192, 128));
+            QTest::mouseRelease(title, button, {}, QPoint(4, 4));
+            QTest::mouseClick(form().Label2, button, {}, QPoint(4, 4));
+        }
+        QCOMPARE(run().CurrentTest, std::int16_t(0));
+        QVERIFY(catcher.urls.isEmpty());
+        QTest::mouseClick(title, Qt::LeftButton, {}, QPoint(4, 4));
+        QCOMPARE(run().CurrentTest, std::int16_t(101));
+        QTest::mouseClick(form().lblAnswer(0), Qt::RightButton, {}, QPoint(4, 4));
+        QVERIFY(!answered());
+        QTest::mouseClick(form().lblAnswer(0), Qt::LeftButton, {}, QPoint(4, 4));
+        QVERIFY(answered());
+    }
+
+    // While the strip fills, Enter and Space press nothing; then a held
+    // Enter presses the start button once.
+    void startWindowKeys()
+    {
+        m_form.reset();
+        ScriptedRandom random;
+        UrlCatcher catcher;
+        frmLoading w(random);
+        w.showCentred();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(w.focusWidget(), w.pchLoading);
+        for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+            tap(&w, key);
+        QVERIFY(catcher.urls.isEmpty());
+        while (w.progress().state() == LoadingProgress::State::Filling) {
+            random.pushStep(10);
+            if (w.progress().intTicks() > 10)
+                random.push({0.0f, 0.0f, 0.0f});
+            w.tmrLoading_Timer();
+        }
+        random.pushStep(0);
+        w.tmrLoading_Timer();
+        QCOMPARE(w.focusWidget(), w.cmdStart);
+        QSignalSpy started(w.cmdStart, &QPushButton::clicked);
+        hold(&w, Qt::Key_Return);
+        QCOMPARE(started.size(), 1);
+        QVERIFY(w.mainWindow()->isVisible());
+        QVERIFY(catcher.urls.isEmpty());
     }
 
     // Tab and Down visit the titles in menu order and then the random-test
@@ -257,13 +491,37 @@ private slots:
         checkShown("question");
         QCOMPARE(accessible(form().imgRightAnswer)->text(QAccessible::Name), QStringLiteral("Правильно"));
         QCOMPARE(accessible(form().imgWrongAnswer)->text(QAccessible::Name), QStringLiteral("Ошибка"));
+        // Reading order: the page under the test's title, the question, then
+        // the answers in a group under the question; the step outside it.
+        QAccessibleInterface *page = accessible(form().pchLayer(1));
+        QAccessibleInterface *group = accessible(form().grpQuestion);
+        QCOMPARE(page->role(), QAccessible::Grouping);
+        QCOMPARE(page->text(QAccessible::Name), form().lblTitle->text());
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->text(QAccessible::Name), form().lblTestQuest->text());
+        QVERIFY(group->text(QAccessible::Name).startsWith(QStringLiteral("1. ")));
+        QCOMPARE(form().focusWidget(), form().grpQuestion);
+        QVERIFY(page->indexOfChild(accessible(form().lblTestQuest)) < page->indexOfChild(group));
+        QVERIFY(page->indexOfChild(group) < page->indexOfChild(accessible(form().cmdNextQuest)));
+        QCOMPARE(group->childCount(), 3);
+        for (int k = 0; k < 3; ++k) {
+            QCOMPARE(group->child(k)->object(), form().lblAnswer(k));
+            // Spoken once, as the group's name, not again with every answer.
+            QVERIFY(group->child(k)->text(QAccessible::Description).isEmpty());
+        }
+        QCOMPARE(accessible(form().cmdNextQuest)->parent()->object(), form().pchLayer(1));
         QAccessibleInterface *answer = accessible(form().lblAnswer(run().Questions[0].RightAnswer));
         QCOMPARE(answer->role(), QAccessible::Button);
-        QCOMPARE(answer->text(QAccessible::Description), form().lblTestQuest->caption());
         answer->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(run().RightCount, std::uint8_t(1));
-        QCOMPARE(accessible(form().cmdNextQuest)->text(QAccessible::Description),
-                 QStringLiteral("Правильно. ") + run().Questions[0].Explanation);
+        // The verdict and the explanation ride in the name of the button that
+        // takes the focus, so they are read with descriptions off too.
+        QAccessibleInterface *step = accessible(form().cmdNextQuest);
+        QCOMPARE(form().focusWidget(), form().cmdNextQuest);
+        QVERIFY(step->text(QAccessible::Name).startsWith(QStringLiteral("Правильно. ")));
+        QVERIFY(step->text(QAccessible::Name).contains(run().Questions[0].Explanation.simplified()));
+        QVERIFY(step->text(QAccessible::Name).endsWith(QStringLiteral("Следующий вопрос.")));
+        QVERIFY(step->text(QAccessible::Description).isEmpty());
         QVERIFY(accessible(form().lblAnswer(0))->state().disabled);
         checkShown("answered");
 
@@ -274,8 +532,14 @@ private slots:
         accessible(form().cmdNextQuest)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(form().pchResult->isVisible());
         QCOMPARE(form().focusWidget(), form().cmdCloseTest);
-        QCOMPARE(accessible(form().cmdCloseTest)->text(QAccessible::Description),
-                 form().lblResultPercent->caption() + QStringLiteral(". ") + form().lblResultDescription->text());
+        QCOMPARE(step->text(QAccessible::Name), QStringLiteral("Показать результаты"));
+        // The score and the grade name the panel the focus enters.
+        QAccessibleInterface *results = accessible(form().pchResult);
+        QCOMPARE(results->role(), QAccessible::Grouping);
+        QCOMPARE(accessible(form().cmdCloseTest)->parent()->object(), form().pchResult);
+        QVERIFY(results->text(QAccessible::Name).startsWith(form().lblResultPercent->caption() + QStringLiteral(". ")));
+        QVERIFY(results->text(QAccessible::Name).contains(form().lblResultDescription->text().simplified()));
+        QVERIFY(accessible(form().cmdCloseTest)->text(QAccessible::Description).isEmpty());
         // What lies under the results is not reported as showing, and cannot be pressed.
         for (QWidget *covered : {static_cast<QWidget *>(form().lblAnswer(1)), static_cast<QWidget *>(form().cmdNextQuest)})
             QVERIFY(accessible(covered)->state().invisible);
@@ -296,6 +560,9 @@ private slots:
         QAccessibleInterface *progress = accessible(w.pchLoading);
         QCOMPARE(progress->role(), QAccessible::ProgressBar);
         QVERIFY(!progress->text(QAccessible::Name).isEmpty());
+        // The introduction is read with the box that has the focus at first.
+        QCOMPARE(progress->text(QAccessible::Description), w.lbIntro->text());
+        QVERIFY(progress->state().focusable);
         random.pushStep(7);
         w.tmrLoading_Timer();
         QCOMPARE(progress->valueInterface()->currentValue().toInt(), 7);

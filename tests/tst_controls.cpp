@@ -2,6 +2,7 @@
 
 #include "testsupport.h"
 #include "ui/controls/commandbutton.h"
+#include "ui/controls/keyboard.h"
 #include "ui/controls/label.h"
 #include "ui/controls/picturebox.h"
 #include "ui/controls/shape.h"
@@ -144,6 +145,27 @@ private slots:
         QCOMPARE(shown.pixelColor(59, 56), QColor(Qt::red));
         QCOMPARE(shown.pixelColor(30, 57), QColor(Qt::white));
         QCOMPARE(shown.pixelColor(70, 10), QColor(Qt::white));
+    }
+
+    // A press counts only when its key was up: X's release/press pairs with
+    // one time are repeats whatever their flag, events made in code (time 0)
+    // never pair, and a window that loses the keyboard forgets its keys.
+    void heldKeysCountOnePress()
+    {
+        HeldKeys keys;
+        QVERIFY(keys.press(Qt::Key_Return, false, 100));
+        keys.release(Qt::Key_Return, 600);
+        QVERIFY(!keys.press(Qt::Key_Return, false, 600));
+        QVERIFY(keys.isDown(Qt::Key_Return));
+        QVERIFY(!keys.press(Qt::Key_Return, true, 633));
+        QVERIFY(keys.press(Qt::Key_1, false, 640)); // another key meanwhile
+        keys.release(Qt::Key_Return, 700);
+        QVERIFY(!keys.isDown(Qt::Key_Return));
+        QVERIFY(keys.press(Qt::Key_Return, false, 702)); // a fast second tap
+        keys.release(Qt::Key_Return, 0);
+        QVERIFY(keys.press(Qt::Key_Return, false, 0));
+        keys.clear();
+        QVERIFY(keys.press(Qt::Key_1, false, 800));
     }
 
     void buttonTakesEnterAndSpace_data()

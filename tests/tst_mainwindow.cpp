@@ -47,7 +47,7 @@ private slots:
         QTest::newRow("cmdNextQuest") << "cmdNextQuest" << "pchLayer(1)" << QRect(360, 4440, 3135, 615) << true << 16;
         QTest::newRow("pchMushPlace") << "pchMushPlace" << "pchLayer(1)" << QRect(120, 6240, 11295, 990) << true << 11;
         QTest::newRow("lblTextResult") << "lblTextResult" << "pchLayer(1)" << QRect(360, 3720, 2175, 735) << false << 24;
-        QTest::newRow("lblAnswer(2)") << "lblAnswer(2)" << "pchLayer(1)" << QRect(840, 2760, 10455, 615) << true << 16;
+        QTest::newRow("lblAnswer(2)") << "lblAnswer(2)" << "grpQuestion" << QRect(840, 2760, 10455, 615) << true << 16;
         QTest::newRow("imgMarker") << "imgMarker" << "pchLayer(1)" << QRect(240, 1320, 525, 360) << false << 11;
         QTest::newRow("lblTestQuest") << "lblTestQuest" << "pchLayer(1)" << QRect(120, 120, 11295, 1095) << true << 18;
         QTest::newRow("pchLayer(0)") << "pchLayer(0)" << "pchMain" << QRect(840, 1440, 11535, 7695) << true << 11;
@@ -89,14 +89,14 @@ private slots:
             QVERIFY2(highestWindowless < lowestWindowed, qPrintable(container->objectName()));
         }
         // Among siblings of one kind, the design's order: pchMush over pchResult
-        // over cmdNextQuest over pchMushPlace; lblTextResult over lblAnswer(0).
+        // over cmdNextQuest over pchMushPlace; lblTextResult over the answers' group.
         const QObjectList page = control(&form, QStringLiteral("pchLayer(1)"))->children();
         auto at = [&](const char *name) { return page.indexOf(form.findChild<QObject *>(QString::fromLatin1(name))); };
         QVERIFY(at("pchMush") > at("pchResult"));
         QVERIFY(at("pchResult") > at("cmdNextQuest"));
         QVERIFY(at("cmdNextQuest") > at("pchMushPlace"));
-        QVERIFY(at("lblTextResult") > at("lblAnswer(0)"));
-        QVERIFY(at("lblAnswer(0)") > at("lblTestQuest"));
+        QVERIFY(at("lblTextResult") > at("grpQuestion"));
+        QVERIFY(at("grpQuestion") > at("lblTestQuest"));
     }
 
     void windowAndTextsAtFirstShow()

@@ -1,16 +1,18 @@
 // Random user sessions against the real windows: clicks, double clicks,
 // pointer moves, presses and releases, keys (digits on both rows, arrows,
-// Tab, Enter, keypad Enter, Space), resizes, minimising and timer
-// ticks in random order, with the program's invariants checked after every
-// event. A failing session prints its seed and the event that broke an
+// Tab, Enter, keypad Enter, Space) tapped, held or pressed twice in quick
+// succession, resizes, minimising and timer ticks in random order, with the
+// program's invariants checked after every event. A failing session prints its seed and the event that broke an
 // invariant; LIVENOR_SESSION_SEED=N replays that one session.
 //
 //   LIVENOR_SESSION_SEEDS=N    run seeds 1..N (default 50)
 //   LIVENOR_SESSION_SEED=N     run seed N only
 //   LIVENOR_SESSION_EVENTS=N   events per session (default 2000)
 //
-// Sessions never run the event loop: events are delivered as the toolkit
-// delivers them to the control under the pointer, and the window timers'
+// Sessions never run the event loop: pointer events are delivered as the
+// toolkit delivers them to the control under the pointer, keys as the window
+// system hands them to the window (a held key as release/press pairs that
+// share a timestamp, only some flagged as repeats), and the window timers'
 // ticks are events of the session, so every session replays exactly.
 
 #include "quiz/animation.h"
@@ -29,6 +31,7 @@
 #include "ui/start/frmloading.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QUrl>
 
@@ -66,6 +69,13 @@ extern "C" void reportCrash(int signal)
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
+
+// Thousands of sessions outlast the test library's per-function watchdog.
+const bool g_watchdogWidened = [] {
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(7 * 24 * 3600 * 1000));
+    return true;
+}();
 
 QStringList &sessionWarnings()
 {
@@ -122,6 +132,10 @@ public:
     QString run()
     {
         program::setEndHandler([this] { m_ended = true; });
+        UrlCatcher urls; // no browser starts from a session
+        m_urls = &urls;
+        QObject watch;
+        QObject::connect(qApp, &QApplication::focusChanged, &watch, [this] { ++m_focusChanges; });
         startProgram();
         for (m_index = 0; m_index < m_events; ++m_index) {
             if (m_ended)
@@ -129,8 +143,9 @@ public:
             const QString event = nextEvent();
             std::snprintf(g_lastEvent, sizeof g_lastEvent, "seed %u, event %d: %s", m_seed, m_index,
                           qPrintable(event));
+            m_broken.clear();
             perform(event);
-            QString broken = invariants();
+            QString broken = m_broken.isEmpty() ? invariants() : m_broken;
             if (broken.isEmpty() && !sessionWarnings().isEmpty())
                 broken = QStringLiteral("Qt warning: ") + sessionWarnings().join(QStringLiteral("; "));
             if (!broken.isEmpty()) {
@@ -145,6 +160,23 @@ public:
         return QString();
     }
 
+    // Whether cell n of the strip shows bare grass, compared line by line.
+    bool showsGrass(int n) const
+    {
+        const QImage &strip = mainWindow()->pchMushPlace->persistentImage();
+        const QPoint origin = animation::cellOrigin(n);
+        if (strip.format() != m_grass.format() || strip.width() < origin.x() + m_grass.width()
+            || strip.height() < origin.y() + m_grass.height())
+            return false;
+        const int bytes = m_grass.width() * m_grass.depth() / 8;
+        for (int y = 0; y < m_grass.height(); ++y) {
+            const uchar *shown = strip.constScanLine(origin.y() + y) + origin.x() * m_grass.depth() / 8;
+            if (std::memcmp(shown, m_grass.constScanLine(y), static_cast<std::size_t>(bytes)) != 0)
+                return false;
+        }
+        return true;
+    }
+
     int programsStarted() const { return m_programs; }
     int testsStarted() const { return m_testsStarted; }
     int resultsShown() const { return m_resultsShown; }
@@ -157,6 +189,9 @@ private:
         m_random = std::make_unique<SessionRandom>(m_seed * 7919u + static_cast<std::uint32_t>(m_programs));
         m_start = std::make_unique<frmLoading>(*m_random, *m_testRun);
         m_start->showCentred();
+        QApplication::setActiveWindow(m_start.get());
+        m_grass = mainWindow()->spriteSheet().copy(animation::spriteRect(0, 0))
+                      .convertToFormat(mainWindow()->pchMushPlace->persistentImage().format());
         m_ended = false;
         ++m_programs;
     }
@@ -214,8 +249,15 @@ private:
             return QStringLiteral("press ") + at;
         if (kind < 58)
             return QStringLiteral("release ") + at;
-        if (kind < 70)
-            return QStringLiteral("key ") + QLatin1String(keys()[uniform(1, int(keys().size()) - 1)].name);
+        if (kind < 70) {
+            const QLatin1String name(keys()[uniform(1, int(keys().size()) - 1)].name);
+            const int how = uniform(0, 9);
+            if (how < 6)
+                return QStringLiteral("key ") + name;
+            if (how < 8)
+                return QStringLiteral("hold %1 %2").arg(name).arg(uniform(1, 25));
+            return QStringLiteral("twice %1 %2").arg(name).arg(uniform(3, 60));
+        }
         if (kind < 71)
             return uniform(0, 4) == 0 ? QStringLiteral("key Escape") : QStringLiteral("key Tab");
         if (kind < 76) {
@@ -257,11 +299,96 @@ private:
     {
         const auto [target, local] = targetAt(p);
         QMouseEvent event(type, local, target->mapToGlobal(local), button, held, Qt::NoModifier);
+        m_focusChanges = 0;
         QApplication::sendEvent(target, &event);
+        if (!m_ended && m_focusChanges > 1 && m_broken.isEmpty())
+            m_broken = QStringLiteral("%1 focus changes for one pointer event").arg(m_focusChanges);
+    }
+
+    const SessionKey *keyNamed(const QString &name) const
+    {
+        for (const SessionKey &k : keys()) {
+            if (name == QLatin1String(k.name))
+                return &k;
+        }
+        return nullptr;
+    }
+
+    // One key event as the window system gives it to the active window.
+    // Returns false once the program has ended.
+    bool sendKey(QEvent::Type type, const SessionKey &k, quint64 time, bool flagged = false)
+    {
+        if (m_ended)
+            return false;
+        QWidget *w = window();
+        if (!w->windowHandle())
+            return true;
+        QKeyEvent event(type, k.key, k.modifiers, QString(), flagged);
+        event.setTimestamp(time);
+        m_focusChanges = 0;
+        QApplication::sendEvent(w->windowHandle(), &event);
+        if (!m_ended && m_focusChanges > 1 && m_broken.isEmpty())
+            m_broken = QStringLiteral("%1 focus changes for one key").arg(m_focusChanges);
+        return !m_ended;
+    }
+
+    // What a user could tell apart on the screen.
+    QString snapshot() const
+    {
+        const frmMain &f = *mainWindow();
+        return QStringLiteral("%1/%2/%3/%4/%5/%6/%7/%8")
+            .arg(m_testRun->CurrentTest).arg(m_testRun->CurrentQuestion).arg(m_testRun->RightCount)
+            .arg(!f.lblTextResult->isHidden()).arg(f.pchLayer(0)->isHidden()).arg(f.pchResult->isHidden())
+            .arg(f.isVisible()).arg(m_urls->urls.size());
+    }
+
+    void performKeys(const QString &event)
+    {
+        const QStringList parts = event.split(u' ');
+        const SessionKey *k = keyNamed(parts.value(1));
+        if (!k)
+            return;
+        if (parts[0] == QStringLiteral("key")) {
+            sendKey(QEvent::KeyPress, *k, m_time += 20) && sendKey(QEvent::KeyRelease, *k, m_time += 60);
+        } else if (parts[0] == QStringLiteral("hold")) {
+            // A button that clicks as Space comes up clicks at the first
+            // repeat's release; from there on the key changes nothing.
+            if (!sendKey(QEvent::KeyPress, *k, m_time += 20))
+                return;
+            QString after;
+            for (int r = 0; r < parts[2].toInt(); ++r) {
+                m_time += 33;
+                if (!sendKey(QEvent::KeyRelease, *k, m_time) || !sendKey(QEvent::KeyPress, *k, m_time, r % 6 == 5))
+                    return;
+                if (r == 0)
+                    after = snapshot();
+                else if (snapshot() != after && m_broken.isEmpty())
+                    m_broken = QStringLiteral("repeat %1 of a held key changed %2 to %3").arg(r).arg(after, snapshot());
+            }
+            if (!sendKey(QEvent::KeyRelease, *k, m_time += 33))
+                return;
+            if (!after.isEmpty() && snapshot() != after && m_broken.isEmpty())
+                m_broken = QStringLiteral("the release of a held key changed %1 to %2").arg(after, snapshot());
+        } else {
+            // Pressed twice: a question that the first press brought up is
+            // not answered by the second, which came before it was seen.
+            if (!sendKey(QEvent::KeyPress, *k, m_time += 20) || !sendKey(QEvent::KeyRelease, *k, m_time += 2))
+                return;
+            const std::uint8_t question = m_testRun->CurrentQuestion;
+            const QString shown = QStringLiteral("%1/%2").arg(m_testRun->CurrentTest).arg(question);
+            const bool fresh = shown != m_questionShown && question < 15 && mainWindow()->lblTextResult->isHidden();
+            m_questionShown = shown;
+            if (!sendKey(QEvent::KeyPress, *k, m_time += parts[2].toUInt()) || !sendKey(QEvent::KeyRelease, *k, m_time += 2))
+                return;
+            const bool digit = k->key >= Qt::Key_1 && k->key <= Qt::Key_3;
+            if (fresh && !digit && !mainWindow()->lblTextResult->isHidden() && m_broken.isEmpty())
+                m_broken = QStringLiteral("question %1 answered by the second of two presses").arg(question + 1);
+        }
     }
 
     void perform(const QString &event)
     {
+        m_questionShown = QStringLiteral("%1/%2").arg(m_testRun->CurrentTest).arg(m_testRun->CurrentQuestion);
         const std::uint8_t questionBefore = m_testRun->CurrentQuestion;
         const bool pageBefore = !mainWindow()->pchLayer(1)->isHidden();
         const bool wasResults = mainWindow()->pchResult->isVisibleTo(mainWindow()->pchLayer(1))
@@ -286,16 +413,9 @@ private:
             sendMouse(QEvent::MouseButtonPress, pointOf(event), Qt::RightButton, Qt::RightButton);
         } else if (event.startsWith(QStringLiteral("release"))) {
             sendMouse(QEvent::MouseButtonRelease, pointOf(event), Qt::RightButton, Qt::NoButton);
-        } else if (event.startsWith(QStringLiteral("key"))) {
-            const QString name = event.mid(4);
-            for (const SessionKey &k : keys()) {
-                if (name == QLatin1String(k.name)) {
-                    QWidget *w = window();
-                    QWidget *focus = w->focusWidget() ? w->focusWidget() : w;
-                    QTest::keyClick(focus, k.key, k.modifiers);
-                    break;
-                }
-            }
+        } else if (event.startsWith(QStringLiteral("key")) || event.startsWith(QStringLiteral("hold"))
+                   || event.startsWith(QStringLiteral("twice"))) {
+            performKeys(event);
         } else if (event.startsWith(QStringLiteral("resize"))) {
             const QStringList wh = event.mid(7).split(u'x');
             window()->resize(wh[0].toInt(), wh[1].toInt());
@@ -317,6 +437,9 @@ private:
         }
         if (m_ended)
             return;
+        // The desktop activates the window the user works in, as it shows.
+        if (QApplication::activeWindow() != window())
+            QApplication::setActiveWindow(window());
         const bool pageAfter = !mainWindow()->pchLayer(1)->isHidden();
         if ((pageAfter && !pageBefore) || (questionBefore == 15 && m_testRun->CurrentQuestion == 0))
             ++m_testsStarted;
@@ -375,10 +498,18 @@ private:
         if (focusedTitle >= 0 && f.testAttribute(Qt::WA_KeyboardFocusChange) && !f.shpHLight->isHidden()
             && twips::geometry(f.shpHLight).top() != twips::geometry(f.lblTestTitle(focusedTitle)).top())
             return QStringLiteral("title %1 focused, another highlighted").arg(focusedTitle);
+        // The strip shows the current run's answers: a cell grows only for
+        // an answered question and shows bare grass until then.
         for (int n = 0; n < 15; ++n) {
             const float frame = r.MushFrame[static_cast<std::size_t>(n)];
             if (frame < 0 || frame > animation::LastFrame)
                 return QStringLiteral("MushFrame(%1) is %2").arg(n).arg(frame);
+            const bool answered = n < r.CurrentQuestion || (n == r.CurrentQuestion && verdict);
+            if (r.CurrentTest != 0 && answered != (frame > 0))
+                return QStringLiteral("cell %1 at frame %2, question %3 %4").arg(n).arg(frame).arg(n + 1)
+                    .arg(answered ? QStringLiteral("answered") : QStringLiteral("not answered"));
+            if (r.CurrentTest != 0 && frame < 2 && !showsGrass(n))
+                return QStringLiteral("cell %1 not bare grass at frame %2").arg(n).arg(frame);
         }
         return QString();
     }
@@ -391,6 +522,12 @@ private:
     int m_programs = 0;
     int m_testsStarted = 0;
     int m_resultsShown = 0;
+    QString m_broken; // what the last event broke while it was delivered
+    int m_focusChanges = 0;
+    quint64 m_time = 1000;
+    QString m_questionShown;
+    UrlCatcher *m_urls = nullptr;
+    QImage m_grass;
     std::unique_ptr<TestRun> m_testRun;
     std::unique_ptr<SessionRandom> m_random;
     std::unique_ptr<frmLoading> m_start;
@@ -423,7 +560,6 @@ private slots:
         std::signal(SIGSEGV, reportCrash);
         std::signal(SIGABRT, reportCrash);
         std::signal(SIGFPE, reportCrash);
-        UrlCatcher catcher; // no browser starts from a session
         g_previousHandler = qInstallMessageHandler(sessionMessageHandler);
 
         bool ok = false;

@@ -1,6 +1,7 @@
 #include "ui/controls/accessibility.h"
 
 #include "ui/controls/commandbutton.h"
+#include "ui/controls/focusgroup.h"
 #include "ui/controls/imagecontrol.h"
 #include "ui/controls/label.h"
 #include "ui/controls/stacking.h"
@@ -23,6 +24,8 @@ QAccessible::State ControlAccessible::state() const
 }
 
 namespace {
+
+const char *const GroupProperty = "accessibleGroup";
 
 // A control that a screen reader presses as a click would: only while it is
 // enabled and in sight, since a click could not reach it otherwise.
@@ -127,6 +130,8 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
         return new LabelAccessible(static_cast<Label *>(widget));
     if (className == QLatin1String("CommandButton"))
         return new ButtonAccessible(static_cast<CommandButton *>(widget));
+    if (className == QLatin1String("FocusGroup") || widget->property(GroupProperty).toBool())
+        return new ControlAccessible(widget, QAccessible::Grouping);
     if (className == QLatin1String("ImageControl"))
         return new ControlAccessible(widget, QAccessible::Graphic);
     if (widget->isWindow() && (className == QLatin1String("frmMain") || className == QLatin1String("frmLoading")))
@@ -135,6 +140,11 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
 }
 
 } // namespace
+
+void announceAsGroup(QWidget *container)
+{
+    container->setProperty(GroupProperty, true);
+}
 
 void install()
 {

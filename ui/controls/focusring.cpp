@@ -46,6 +46,11 @@ bool FocusRing::cueShown() const
     return m_window->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
+void FocusRing::dropCue()
+{
+    setCue(false);
+}
+
 void FocusRing::setCue(bool shown)
 {
     if (shown == cueShown())
@@ -104,9 +109,14 @@ void FocusRing::follow()
         hide();
         return;
     }
-    if (parentWidget() != target->parentWidget())
-        setParent(target->parentWidget());
-    setGeometry(target->geometry().adjusted(-margin, -margin, margin, margin));
+    // A masked container would clip the ring: it is drawn in the nearest
+    // container without a mask.
+    QWidget *host = target->parentWidget();
+    while (host->parentWidget() && !host->isWindow() && !host->mask().isEmpty())
+        host = host->parentWidget();
+    if (parentWidget() != host)
+        setParent(host);
+    setGeometry(QRect(target->mapTo(host, QPoint(0, 0)), target->size()).adjusted(-margin, -margin, margin, margin));
     raise();
     show();
     update();

@@ -26,6 +26,8 @@ public:
     bool cueShown() const;
     // Places the ring anew, as after a change of the focus.
     void follow();
+    // Takes the ring away until the next key, as a mouse press does.
+    void dropCue();
 
 signals:
     // The focus or the cue changed. Sent before the ring is placed, so that

@@ -68,15 +68,18 @@ void Label::setAutoSize(bool autoSize)
 void Label::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    m_pressed = true;
+    // Every button shows as pressed; only the left one clicks.
+    m_pressed = event->button() == Qt::LeftButton;
     emit mouseDown(event);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    const bool click = m_pressed && rect().contains(event->position().toPoint());
-    m_pressed = false;
+    const bool click =
+        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        m_pressed = false;
     emit mouseUp(event);
     if (click && isEnabled())
         emit clicked();

@@ -3,8 +3,8 @@
 // A windowless text control. Its caption is plain text whose line breaks are
 // CR LF; it wraps at word boundaries within its width unless it sizes itself
 // to its text. It takes every pointer event over it (so its container does not
-// see them); a click is a press and a release on it, signalled after the press
-// and release themselves. A disabled label takes no pointer events at all.
+// see them); a click is a press and a release of the left button on it,
+// signalled after the press and release themselves. A disabled label takes no pointer events at all.
 // A pressable label acts like a button for the keyboard as well: it takes the
 // focus with Tab, and Enter, keypad Enter or Space press it.
 

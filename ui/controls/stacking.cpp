@@ -16,7 +16,8 @@ bool isOpaque(const QWidget *w)
 bool isCovered(const QWidget *widget)
 {
     const QWidget *w = widget;
-    QRect area = widget->rect();
+    // A masked widget shows only within its mask.
+    QRect area = widget->mask().isEmpty() ? widget->rect() : widget->mask().boundingRect();
     while (!w->isWindow() && w->parentWidget()) {
         const QWidget *parent = w->parentWidget();
         area.translate(w->pos());

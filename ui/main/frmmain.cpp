@@ -5,14 +5,15 @@
 #include "bank/testrecord.h"
 #include "ui/controls/accessibility.h"
 #include "ui/controls/commandbutton.h"
+#include "ui/controls/focusgroup.h"
 #include "ui/controls/focusring.h"
 #include "ui/controls/formbuilder.h"
 #include "ui/controls/imagecontrol.h"
+#include "ui/controls/keyboard.h"
 #include "ui/controls/label.h"
 #include "ui/controls/picturebox.h"
 #include "ui/controls/program.h"
 #include "ui/controls/shape.h"
-#include "ui/controls/stacking.h"
 #include "ui/controls/systemcolours.h"
 #include "ui/controls/twips.h"
 #include "ui/controls/windowtimer.h"
@@ -25,8 +26,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-
-#include <cstdlib>
 
 frmMain::frmMain(TestRun &run, RandomSource &random, QWidget *parent)
     : QWidget(parent), m_run(run), m_random(random)
@@ -98,22 +97,59 @@ frmMain::frmMain(TestRun &run, RandomSource &random, QWidget *parent)
         connect(lblAnswer(i), &Label::clicked, this, [this, i] { lblAnswer_Click(i); });
         connect(lblAnswer(i), &Label::mouseMoved, this, [this, i] { lblAnswer_MouseMove(i); });
     }
-    for (std::int16_t i = 0; i < pchLayer.size(); ++i)
-        connect(pchLayer(i), &PictureBox::mouseMoved, this, [this, i] { pchLayer_MouseMove(i); });
+    for (std::int16_t i = 0; i < pchLayer.size(); ++i) {
+        connect(pchLayer(i), &PictureBox::mouseMoved, this, [this, i] {
+            // The pointer takes over: the ring goes before the box, which it
+            // would otherwise bring back round the focused title.
+            m_focusRing->dropCue();
+            pchLayer_MouseMove(i);
+        });
+    }
     connectTestTitle(0);
 
     m_focusRing = new FocusRing(this);
     connect(m_focusRing, &FocusRing::aboutToFollow, this, &frmMain::followKeyboardFocus);
 
     Form_Load();
-    focusMenu();
+    setUpKeyboard();
+    focusMenu(0);
 }
 
 frmMain::~frmMain()
 {
-    // The ring watches the focus; it must not follow it into a window that
-    // is being taken apart.
+    // The ring and the keyboard watch the focus and the keys; they must not
+    // act on a window that is being taken apart.
+    delete m_keyboard;
     delete m_focusRing;
+}
+
+// The answers go into a group that takes the focus after each step; the
+// page and the results panel are groups named by the test and the score.
+void frmMain::setUpKeyboard()
+{
+    grpQuestion = new FocusGroup(pchLayer(1));
+    grpQuestion->setObjectName(QStringLiteral("grpQuestion"));
+    for (Label *answer : lblAnswer)
+        grpQuestion->adopt(answer);
+    QWidget::setTabOrder(lblAnswer(0)->previousInFocusChain(), grpQuestion);
+    FocusRing::drawAround(grpQuestion, lblTestQuest, 3);
+    accessibility::announceAsGroup(pchLayer(1));
+    accessibility::announceAsGroup(pchResult);
+
+    m_keyboard = new Keyboard(this);
+    m_keyboard->setFocusMover([this](QWidget *w, Qt::FocusReason reason) { giveFocus(w, reason); });
+    QList<QWidget *> columns(lblTestTitle.begin(), lblTestTitle.end());
+    columns << cmdRandomTest;
+    m_keyboard->setColumns(columns);
+    const QList<QWidget *> answers(lblAnswer.begin(), lblAnswer.end());
+    m_keyboard->setRound(grpQuestion, answers);
+    m_keyboard->setDigitTargets(answers, [this](int k) {
+        const auto index = static_cast<std::int16_t>(k);
+        // The marker stands by the answer chosen, not by the focused one.
+        if (m_focusRing->cueShown())
+            lblAnswer_MouseMove(index);
+        lblAnswer_Click(index);
+    });
 }
 
 const QImage &frmMain::spriteSheet() const
@@ -327,17 +363,21 @@ void frmMain::showKeyboardFocus()
     m_focusRing->follow();
 }
 
-void frmMain::focusMenu()
+void frmMain::focusMenu(std::int16_t test)
 {
-    giveFocus(lblTestTitle(0), Qt::OtherFocusReason);
+    Label *title = lblTestTitle(0);
+    for (Label *t : lblTestTitle) {
+        if (t->tag().toShort() == test)
+            title = t;
+    }
+    giveFocus(title, Qt::OtherFocusReason);
 }
 
-// Each answer tells a screen reader the question it answers.
-void frmMain::focusFirstAnswer()
+void frmMain::focusQuestion()
 {
-    for (Label *answer : lblAnswer)
-        answer->setAccessibleDescription(lblTestQuest->caption());
-    giveFocus(lblAnswer(0), Qt::OtherFocusReason);
+    pchLayer(1)->setAccessibleName(lblTitle->text());
+    grpQuestion->setAccessibleName(lblTestQuest->text());
+    giveFocus(grpQuestion, Qt::OtherFocusReason);
 }
 
 // With the keyboard cue shown, the focused title gets the same highlight box
@@ -354,93 +394,26 @@ void frmMain::followKeyboardFocus(QWidget *focus, bool cueShown)
         lblAnswer_MouseMove(static_cast<std::int16_t>(answer));
         return;
     }
+    if (focus == grpQuestion) {
+        imgMarker->setVisible(false);
+        return;
+    }
     if (pchLayer(0)->isAncestorOf(focus))
         shpHLight->setVisible(false);
 }
 
 void frmMain::keyPressEvent(QKeyEvent *event)
 {
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    const int key = event->key();
-    if (plain && key >= Qt::Key_1 && key < Qt::Key_1 + lblAnswer.size()) {
-        event->accept();
-        // Exactly what a click on that answer does: nothing unless it is in
-        // sight and enabled.
-        const auto k = static_cast<std::int16_t>(key - Qt::Key_1);
-        Label *answer = lblAnswer(k);
-        if (!event->isAutoRepeat() && answer->isEnabled() && answer->isVisible()
-            && !stacking::isCovered(answer))
-            lblAnswer_Click(k);
+    if (m_keyboard && m_keyboard->keyPress(event))
         return;
-    }
-    if (plain && moveFocusByArrow(key)) {
-        event->accept();
-        return;
-    }
     QWidget::keyPressEvent(event);
-}
-
-// Up and Down step through the titles in menu order (as Tab does) and round
-// the three answers; Left and Right jump to the nearest title of the next
-// column.
-bool frmMain::moveFocusByArrow(int key)
-{
-    if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right)
-        return false;
-    QWidget *focus = focusWidget();
-    const int answer = lblAnswer.indexOf(qobject_cast<Label *>(focus));
-    if (answer >= 0) {
-        if (key == Qt::Key_Left || key == Qt::Key_Right)
-            return false;
-        const int step = key == Qt::Key_Down ? 1 : lblAnswer.size() - 1;
-        giveFocus(lblAnswer((answer + step) % lblAnswer.size()), Qt::TabFocusReason);
-        return true;
-    }
-    const int title = lblTestTitle.indexOf(qobject_cast<Label *>(focus));
-    if (title < 0)
-        return false;
-    if (key == Qt::Key_Up || key == Qt::Key_Down)
-        return focusNextPrevChild(key == Qt::Key_Down);
-    if (QWidget *beside = besideTitle(static_cast<std::int16_t>(title), key == Qt::Key_Right ? 1 : -1))
-        giveFocus(beside, Qt::TabFocusReason);
-    return true;
-}
-
-// The title (or the random-test button) in the next column in a direction,
-// nearest in height.
-QWidget *frmMain::besideTitle(std::int16_t index, int direction) const
-{
-    const QRect from = twips::geometry(lblTestTitle(index));
-    QWidget *best = nullptr;
-    int bestScore = 0;
-    auto consider = [&](QWidget *candidate) {
-        const QRect r = twips::geometry(candidate);
-        const int dx = (r.left() - from.left()) * direction;
-        if (dx <= 0 || candidate->isHidden())
-            return;
-        const int score = std::abs(r.top() - from.top()) + dx / 4;
-        if (!best || score < bestScore) {
-            best = candidate;
-            bestScore = score;
-        }
-    };
-    for (Label *title : lblTestTitle)
-        consider(title);
-    consider(cmdRandomTest);
-    return best;
 }
 
 bool frmMain::focusNextPrevChild(bool next)
 {
-    QWidget *from = focusWidget() ? focusWidget() : this;
-    QWidget *w = from;
-    do {
-        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
-        if (w != this && w->window() == this && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled()
-            && w->isVisibleTo(this) && !stacking::isCovered(w)) {
-            giveFocus(w, next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-    } while (w != from);
-    return false;
+    if (m_placingFocus)
+        return true;
+    if (!m_keyboard)
+        return QWidget::focusNextPrevChild(next);
+    return m_keyboard->focusNextPrevChild(next);
 }

@@ -14,7 +14,9 @@
 #include <cstdint>
 
 class CommandButton;
+class FocusGroup;
 class FocusRing;
+class Keyboard;
 class ImageControl;
 class Label;
 class PictureBox;
@@ -48,6 +50,9 @@ public:
     Label *Label1, *Label2, *Label3, *lblTitle;
     ImageControl *imgFinish, *imgGrass, *imgWrongAnswer, *imgRightAnswer, *imgMarker;
     Shape *shpHLight;
+    // The answers, as one group that takes the focus and is named by the
+    // question; it lies over the whole question page.
+    FocusGroup *grpQuestion;
     ControlArray<PictureBox> pchLayer{"pchLayer"};
     ControlArray<Label> lblAnswer{"lblAnswer"};
     ControlArray<Label> lblGroupTitle{"lblGroupTitle"};
@@ -76,7 +81,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // The keyboard: digits answer, arrows move over titles and answers.
     void keyPressEvent(QKeyEvent *event) override;
-    // Tab and the arrows pass over controls that lie out of sight.
+    // Tab and the arrows pass over controls that lie out of sight; while a
+    // handler places the focus itself, hiding or disabling the focused
+    // control does not move it on.
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -87,14 +94,18 @@ private:
     void connectTestTitle(std::int16_t index);
     // Where the keyboard focus goes after a command.
     void giveFocus(QWidget *widget, Qt::FocusReason reason);
-    void focusFirstAnswer();
-    void focusMenu();
+    // After a step: the question itself, named to a screen reader by the
+    // question, inside the page named by the test's title.
+    void focusQuestion();
+    // The menu, at the title of a test (the first title for 0).
+    void focusMenu(std::int16_t test);
     void followKeyboardFocus(QWidget *focus, bool cueShown);
-    bool moveFocusByArrow(int key);
-    QWidget *besideTitle(std::int16_t index, int direction) const;
+    void setUpKeyboard();
 
     TestRun &m_run;
     RandomSource &m_random;
     QPointF m_mainPosition;
     FocusRing *m_focusRing = nullptr;
+    Keyboard *m_keyboard = nullptr;
+    bool m_placingFocus = false;
 };

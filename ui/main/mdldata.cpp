@@ -16,7 +16,10 @@ void StartTest(frmMain &form, std::int16_t number)
     TestRun &run = form.run();
     const QString title = readTest(run, mdlTestData::GetTestData(number));
 
-    // Bare grass in every cell; the growth counters are left as they are.
+    // Bare grass in every cell, and no cell of the run before grows on: a
+    // mushroom still growing would appear in a cell not yet answered.
+    animation::clearCells(run);
+    form.tmrAnimation->setInterval(0);
     const QImage &sheet = form.spriteSheet();
     for (int i = 0; i < catalogue::QuestionsPerTest; ++i)
         form.pchMushPlace->copyRect(sheet, animation::spriteRect(0, 0), animation::cellOrigin(i));

@@ -8,8 +8,8 @@ class frmMain;
 
 namespace mdlData {
 
-// Reads the test into the run, draws bare grass in the 15 cells of the strip
-// and switches the window to the question page. Shows no question.
+// Reads the test into the run, ends the growth of the strip, draws bare grass
+// in its 15 cells and switches the window to the question page. Shows no question.
 void StartTest(frmMain &form, std::int16_t number);
 // Writes the question at a position (0..14) and its answers onto the page.
 void ShowQuestion(frmMain &form, std::uint8_t position);

@@ -5,6 +5,7 @@
 #include "ui/controls/commandbutton.h"
 #include "ui/controls/focusring.h"
 #include "ui/controls/formbuilder.h"
+#include "ui/controls/keyboard.h"
 #include "ui/controls/label.h"
 #include "ui/controls/picturebox.h"
 #include "ui/controls/program.h"
@@ -161,13 +162,21 @@ frmLoading::frmLoading(RandomSource &random, TestRun &run, QWidget *parent)
     connect(lblSite, &Label::mouseMoved, this, &frmLoading::lblSite_MouseMove);
     qApp->installEventFilter(this);
     m_focusRing = new FocusRing(this);
+    m_keyboard = new Keyboard(this);
+    // While the strip fills, the focus rests on the progress box, where
+    // Enter and Space do nothing.
+    pchLoading->setFocusPolicy(Qt::TabFocus);
+    pchLoading->setFocus(Qt::OtherFocusReason);
 
     Form_Load();
+    // The introduction is read as the window opens, with the focused box.
+    pchLoading->setAccessibleDescription(lbIntro->text());
 }
 
 frmLoading::~frmLoading()
 {
     qApp->removeEventFilter(this);
+    delete m_keyboard;
     delete m_focusRing;
 }
 
@@ -225,9 +234,11 @@ void frmLoading::tmrLoading_Timer()
     const LoadingProgress::Tick tick = m_progress.tick(m_random);
     if (tick.ready) {
         tmrLoading->setEnabled(false);
-        pchLoading->setVisible(false);
+        // The button takes the focus before the box goes, so that the focus
+        // moves once.
         cmdStart->setVisible(true);
         cmdStart->setFocus();
+        pchLoading->setVisible(false);
     }
     if (tick.stripWidth >= 0)
         twips::resize(pchProgress, tick.stripWidth, twips::geometry(pchProgress).height());

@@ -15,6 +15,7 @@
 
 class CommandButton;
 class FocusRing;
+class Keyboard;
 class Label;
 class PictureBox;
 class Shape;
@@ -66,6 +67,7 @@ private:
     LoadingProgress m_progress;
     std::unique_ptr<frmMain> m_main;
     FocusRing *m_focusRing = nullptr;
+    Keyboard *m_keyboard = nullptr;
     bool m_centring = false; // centre again once the frame's size is known
     bool m_painted = false;
 };
