@@ -4,7 +4,9 @@
 # that its frame is centred, presses the start button with the keyboard,
 # checks that the main window comes up maximised with the menu, restores it
 # and drags its lower edge far up (it never gets smaller than the content
-# box), closes it and checks that the program ends.
+# box), closes it and checks that the program ends. The program runs under
+# the plain C locale, and each window's legacy title (WM_NAME), which window
+# lists and `xdotool search --name` read, must still give its title.
 # Exits 77 (skipped) where no X server can be had.
 set -u
 program="$1"
@@ -23,6 +25,9 @@ if [ -z "${LIVENOR_E2E_INSIDE:-}" ]; then
 fi
 
 unset QT_QPA_PLATFORM
+# The X tools read and match the Cyrillic titles in a UTF-8 locale; the
+# program gets none.
+export LC_ALL=C.UTF-8
 fail() {
     echo "FAIL: $*"
     [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
@@ -34,7 +39,7 @@ openbox >/dev/null 2>&1 &
 wm=$!
 sleep 0.5
 
-"$program" &
+LC_ALL=C LANG=C "$program" &
 pid=$!
 started=$(date +%s%N)
 
@@ -45,6 +50,16 @@ start=$(start_window)
 echo "start window shown after $(( ($(date +%s%N) - started) / 1000000 )) ms"
 geometry=$(xdotool getwindowgeometry "$start" | sed -n 's/.*Geometry: //p')
 [ "$geometry" = "400x265" ] || fail "start window is $geometry, expected 400x265"
+
+# The legacy title holds the same text as the UTF-8 one.
+legacy_title_right() {
+    local legacy modern
+    legacy=$(xprop -id "$1" WM_NAME | sed -n 's/^WM_NAME([A-Z_]*) = //p')
+    modern=$(xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = //p')
+    [ -n "$modern" ] && [ "$legacy" = "$modern" ] ||
+        fail "$2's WM_NAME is $(xprop -id "$1" WM_NAME), its _NET_WM_NAME $modern"
+}
+legacy_title_right "$start" "the start window"
 
 # Where a window's client area lies on the screen, and its frame's widths.
 client() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
@@ -79,6 +94,7 @@ for _ in $(seq 1 100); do
     [ -n "$main" ] && break
 done
 [ -n "$main" ] || fail "the start button never opened the main window"
+legacy_title_right "$main" "the main window"
 sleep 0.5
 
 state=$(xprop -id "$main" _NET_WM_STATE)

@@ -111,9 +111,14 @@ private slots:
     {
         QTest::addColumn<QFont>("font");
         QTest::addColumn<QString>("carried");
-        QTest::newRow("sans") << fonts::font({fonts::Face::Sans, 13}) << ":/fonts/LiberationSans-Regular.ttf";
-        QTest::newRow("sans bold") << fonts::font({fonts::Face::Sans, 16, true}) << ":/fonts/LiberationSans-Bold.ttf";
-        QTest::newRow("serif") << fonts::font({fonts::Face::Serif, 37}) << ":/fonts/LiberationSerif-Regular.ttf";
+        // LIVENOR_FONT_COPIES: ":/fonts" where the program carries them,
+        // otherwise the system's directory.
+        QTest::newRow("sans") << fonts::font({fonts::Face::Sans, 13})
+                              << QStringLiteral(LIVENOR_FONT_COPIES "/LiberationSans-Regular.ttf");
+        QTest::newRow("sans bold") << fonts::font({fonts::Face::Sans, 16, true})
+                                   << QStringLiteral(LIVENOR_FONT_COPIES "/LiberationSans-Bold.ttf");
+        QTest::newRow("serif") << fonts::font({fonts::Face::Serif, 37})
+                               << QStringLiteral(LIVENOR_FONT_COPIES "/LiberationSerif-Regular.ttf");
     }
     void fontsHaveEveryCharacterOfTheBank()
     {
@@ -127,12 +132,16 @@ private slots:
             }
         }
         QVERIFY(characters.size() > 66); // the Cyrillic alphabet at least
+        // The program carries its copies exactly where it is built to.
+        QCOMPARE(QFile::exists(QStringLiteral(":/fonts/LiberationSans-Regular.ttf")), LIVENOR_CARRIES_FONTS);
 
         // The face asked for is the face drawn with, not a stand-in.
         QCOMPARE(QFontInfo(font).family(), font.family());
         QCOMPARE(QFontInfo(font).bold(), font.bold());
         const QFontMetrics metrics(font);
-        const QRawFont copy(bytesOf(qPrintable(carried)), font.pixelSize());
+        QFile file(carried);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(carried));
+        const QRawFont copy(file.readAll(), font.pixelSize());
         QVERIFY(copy.isValid());
         QString missing;
         for (const char32_t c : std::as_const(characters)) {

@@ -19,6 +19,7 @@
 #include <QScreen>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -66,6 +67,57 @@ QString clipping(const Label *label, const QWidget *window)
             return what + QStringLiteral("runs under ") + button->objectName();
     }
     return QString();
+}
+
+// Where two pictures of the windows differ first; empty when they are equal.
+QString difference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return QStringLiteral("sizes %1x%2 and %3x%4").arg(a.width()).arg(a.height()).arg(b.width()).arg(b.height());
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    for (int row = 0; row < x.height(); ++row) {
+        for (int col = 0; col < x.width(); ++col) {
+            if (x.pixel(col, row) != y.pixel(col, row))
+                return QStringLiteral("at (%1, %2): %3 instead of %4")
+                    .arg(col).arg(row).arg(QColor(y.pixel(col, row)).name(), QColor(x.pixel(col, row)).name());
+        }
+    }
+    return QString();
+}
+
+// What the windows show: the start window, and the content box on the menu
+// with a title under the pointer, on a question before and after a wrong
+// answer (the answers locked and greyed, the verdict, the explanation, a
+// mushroom grown), and on the results. `made` runs once the windows exist.
+QList<QImage> windowPictures(const std::function<void()> &made)
+{
+    ScriptedRandom random;
+    TestRun run;
+    frmLoading start(random, run);
+    frmMain &main = *start.mainWindow();
+    made();
+    start.show();
+    main.show();
+    if (!QTest::qWaitForWindowExposed(&start) || !QTest::qWaitForWindowExposed(&main))
+        return {};
+    QList<QImage> pictures{start.grab().toImage()};
+    main.lblTestTitle_MouseMove(3);
+    pictures << main.pchMain->grab().toImage();
+    main.lblTestTitle_Click(3);
+    pictures << main.pchMain->grab().toImage();
+    for (int q = 0; q < 15; ++q) {
+        const int right = run.Questions[static_cast<std::size_t>(q)].RightAnswer;
+        main.lblAnswer_Click(static_cast<std::int16_t>(q == 0 ? (right + 1) % 3 : right));
+        if (q == 0) {
+            for (int tick = 0; tick < 20; ++tick)
+                main.tmrAnimation_Timer();
+            pictures << main.pchMain->grab().toImage();
+        }
+        main.cmdNextQuest_Click();
+    }
+    pictures << main.pchMain->grab().toImage();
+    return pictures;
 }
 
 } // namespace
@@ -132,6 +184,42 @@ private slots:
             qInfo("%s", qPrintable(problem));
         qInfo("%lld distinct texts checked, %lld do not show whole", qint64(texts.size()), qint64(problems.size()));
         QVERIFY(problems.isEmpty());
+    }
+
+    // The desktop's colour scheme changes nothing in the windows: handed a
+    // dark palette before they exist (for the application and, as desktop
+    // themes do, for labels and buttons apart), or a cream one and then a
+    // dark one while they run, they show exactly what the default palette
+    // gives them.
+    void desktopPaletteChangesNothing()
+    {
+        const QPalette standard = QApplication::palette();
+        const QPalette dark(QColor(53, 53, 53));
+        const QPalette cream(QColor(255, 244, 214));
+        QVERIFY(dark.color(QPalette::Text) == Qt::white && dark.color(QPalette::Base) == Qt::black);
+        auto setDesktopPalette = [](const QPalette &palette) {
+            QApplication::setPalette(palette);
+            QApplication::setPalette(palette, "QLabel");
+            QApplication::setPalette(palette, "QAbstractButton");
+        };
+
+        const QList<QImage> expected = windowPictures([] {});
+        QCOMPARE(expected.size(), 5);
+        setDesktopPalette(dark);
+        const QList<QImage> darkFromStart = windowPictures([] {});
+        setDesktopPalette(cream);
+        const QList<QImage> changedWhileRunning = windowPictures([&] { setDesktopPalette(dark); });
+        setDesktopPalette(standard);
+
+        for (const QList<QImage> *run : {&darkFromStart, &changedWhileRunning}) {
+            QCOMPARE(run->size(), expected.size());
+            for (int i = 0; i < expected.size(); ++i)
+                QVERIFY2(difference(expected[i], run->at(i)).isEmpty(),
+                         qPrintable(QStringLiteral("picture %1 of the %2 run differs %3")
+                                        .arg(i)
+                                        .arg(QLatin1String(run == &darkFromStart ? "dark" : "changed"))
+                                        .arg(difference(expected[i], run->at(i)))));
+        }
     }
 
     // The pictures come at the screens' density but keep their logical sizes,

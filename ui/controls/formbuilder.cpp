@@ -5,11 +5,9 @@
 #include "ui/controls/label.h"
 #include "ui/controls/picturebox.h"
 #include "ui/controls/shape.h"
+#include "ui/controls/systemcolours.h"
 #include "ui/controls/twips.h"
 #include "ui/controls/windowtimer.h"
-
-#include <QApplication>
-#include <QPalette>
 
 #include <algorithm>
 #include <map>
@@ -18,11 +16,10 @@ namespace form {
 
 QColor Colour::resolve() const
 {
-    const QPalette palette = QApplication::palette();
     switch (source) {
     case Source::Rgb: return QColor(rgb);
-    case Source::SystemWindow: return palette.color(QPalette::Base);
-    case Source::SystemWindowText: return palette.color(QPalette::Text);
+    case Source::SystemWindow: return systemcolours::window();
+    case Source::SystemWindowText: return systemcolours::windowText();
     case Source::Unset: break;
     }
     return QColor();
@@ -41,7 +38,7 @@ QObject *create(Kind kind, QWidget *parent)
     case Kind::PictureBox: return new PictureBox(parent);
     case Kind::Label: {
         auto *label = new Label(parent);
-        label->setForegroundColour(QApplication::palette().color(QPalette::ButtonText));
+        label->setForegroundColour(systemcolours::buttonText());
         return label;
     }
     case Kind::Button: return new CommandButton(parent);

@@ -14,6 +14,7 @@
 #include "ui/controls/picturebox.h"
 #include "ui/controls/program.h"
 #include "ui/controls/shape.h"
+#include "ui/controls/systemcolours.h"
 #include "ui/controls/twips.h"
 #include "ui/controls/windowtimer.h"
 #include "ui/main/composition.h"
@@ -33,6 +34,8 @@ frmMain::frmMain(TestRun &run, RandomSource &random, QWidget *parent)
     accessibility::install();
     fonts::ensureLoaded();
     setFont(fonts::defaultFont());
+    // The window keeps its own colours whatever scheme the desktop has.
+    systemcolours::apply(this);
     setWindowTitle(QString::fromUtf16(product::Name) + QStringLiteral(" - Ливенор 2.0"));
     setWindowIcon(pictures::windowIcon());
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -10,6 +10,7 @@
 #include "ui/controls/picturebox.h"
 #include "ui/controls/program.h"
 #include "ui/controls/shape.h"
+#include "ui/controls/systemcolours.h"
 #include "ui/controls/twips.h"
 #include "ui/controls/windowtimer.h"
 #include "ui/main/frmmain.h"
@@ -135,6 +136,8 @@ frmLoading::frmLoading(RandomSource &random, TestRun &run, QWidget *parent)
     pictures::preload({pictures::Id::StartBackground});
     fonts::ensureLoaded();
     setFont(fonts::defaultFont());
+    // The window keeps its own colours whatever scheme the desktop has.
+    systemcolours::apply(this);
     setWindowTitle(QString::fromUtf16(product::Name) + QStringLiteral(" - Ливенор 2.0"));
     setWindowIcon(pictures::windowIcon());
     setFixedSize(twips::toPixels(6000), twips::toPixels(3975));
