@@ -44,6 +44,79 @@ QAccessibleInterface *accessible(QObject *object)
     return iface;
 }
 
+// The window's `area` as it shows with the texts of `controls` taken away
+// for the moment: where it differs from the area as shown, their letters lie.
+QImage withoutTexts(QWidget *window, const QRect &area, const QList<QWidget *> &controls)
+{
+    QStringList texts;
+    for (QWidget *control : controls) {
+        texts << control->property("text").toString();
+        control->setProperty("text", QString());
+    }
+    const QImage image = window->grab(area).toImage();
+    for (int i = 0; i < controls.size(); ++i)
+        controls[i]->setProperty("text", texts[i]);
+    return image;
+}
+
+QString toString(const QRect &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// The whole pixels of a grab at the screen's pixel ratio that lie within a
+// rectangle of logical pixels.
+QRect inImage(const QRect &r, const QImage &image)
+{
+    const qreal ratio = image.devicePixelRatio();
+    const QPoint topLeft(int(std::ceil(r.left() * ratio)), int(std::ceil(r.top() * ratio)));
+    const QPoint end(int(std::floor((r.right() + 1) * ratio)), int(std::floor((r.bottom() + 1) * ratio)));
+    return QRect(topLeft, end - QPoint(1, 1));
+}
+
+// The box round the pixels in which two grabs differ, in logical pixels;
+// empty if none do.
+QRect differences(const QImage &a, const QImage &b)
+{
+    QRect box;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    const qreal ratio = a.devicePixelRatio();
+    return box.isEmpty() ? box : QRectF(QPointF(box.topLeft()) / ratio, QSizeF(box.size()) / ratio).toAlignedRect();
+}
+
+// The ring round the focused `target` crosses no letter in the window's
+// `area`, the target's own or a neighbour's, and leaves the target's text
+// inside it. Gives the ring and the box of the target's letters, in the
+// area's coordinates.
+void checkRingClearsText(QWidget *window, QWidget *target, const QRect &area, QRect *ringBox, QRect *textBox)
+{
+    auto *ring = window->findChild<QWidget *>(QStringLiteral("focusRing"));
+    QVERIFY(ring->isVisible());
+    *ringBox = QRect(ring->mapTo(window, QPoint(0, 0)) - area.topLeft(), ring->size());
+    QVERIFY(QRect(QPoint(0, 0), area.size()).contains(*ringBox));
+    const QImage withRing = window->grab(area).toImage();
+    ring->hide();
+    const QImage bare = window->grab(area).toImage();
+    QList<QWidget *> texts;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const bool hasText = qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w);
+        if (hasText && w->isVisible() && QRect(w->mapTo(window, QPoint(0, 0)), w->size()).intersects(area))
+            texts << w;
+    }
+    const QImage noText = withoutTexts(window, area, texts);
+    *textBox = differences(bare, withoutTexts(window, area, {target}));
+    ring->show();
+    QVERIFY(!textBox->isEmpty());
+    for (int y = 0; y < bare.height(); ++y)
+        for (int x = 0; x < bare.width(); ++x)
+            if (bare.pixel(x, y) != noText.pixel(x, y))
+                QVERIFY2(withRing.pixel(x, y) == bare.pixel(x, y), qPrintable(QStringLiteral("letter at %1,%2").arg(x).arg(y)));
+    QVERIFY(ringBox->adjusted(3, 3, -3, -3).contains(*textBox));
+}
+
 } // namespace
 
 class TestAccess : public MainWindowTest
@@ -121,7 +194,7 @@ private slots:
         QVERIFY(ring->geometry().contains(form().lblTestQuest->geometry()));
         press(Qt::Key_Down);
         QCOMPARE(ring->parentWidget(), form().pchLayer(1));
-        QVERIFY(ring->geometry().contains(form().lblAnswer(0)->geometry()));
+        QVERIFY(ring->geometry().contains(form().lblAnswer(0)->geometry().topLeft()));
         press(Qt::Key_Tab);
         press(Qt::Key_Backtab, Qt::ShiftModifier);
         press(Qt::Key_Backtab, Qt::ShiftModifier);
@@ -395,25 +468,33 @@ private slots:
     }
 
     // The focus shows with at least 3:1 against the same pixels without it,
-    // and only after a key: a pointer user sees no change.
+    // and only after a key: a pointer user sees no change. The ring crosses
+    // no letter and keeps the control's text inside; round a text without a
+    // box it hugs the text, centred on it; inside it a control looks as it
+    // does unfocused, so the ring is the one mark of the focus.
     void focusIsVisible_data()
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("onTestPage");
-        QTest::newRow("title") << QStringLiteral("lblTestTitle(3)") << false;
-        QTest::newRow("button") << QStringLiteral("cmdRandomTest") << false;
-        QTest::newRow("link") << QStringLiteral("Label2") << false;
-        QTest::newRow("answer") << QStringLiteral("lblAnswer(1)") << true;
-        QTest::newRow("stop") << QStringLiteral("cmdMenu") << true;
+        QTest::addColumn<bool>("hugsText");
+        QTest::newRow("title") << QStringLiteral("lblTestTitle(3)") << false << false;
+        // Its text runs on past the end of the highlight box.
+        QTest::newRow("long title") << QStringLiteral("lblTestTitle(26)") << false << false;
+        QTest::newRow("button") << QStringLiteral("cmdRandomTest") << false << false;
+        QTest::newRow("link") << QStringLiteral("Label2") << false << true;
+        QTest::newRow("answer") << QStringLiteral("lblAnswer(1)") << true << true;
+        QTest::newRow("stop") << QStringLiteral("cmdMenu") << true << false;
     }
     void focusIsVisible()
     {
         QFETCH(QString, control);
         QFETCH(bool, onTestPage);
+        QFETCH(bool, hugsText);
         if (onTestPage)
             form().lblTestTitle_Click(0);
         QWidget *target = windowsupport::control(&form(), control);
-        const QRect area = QRect(target->mapTo(&form(), QPoint(0, 0)), target->size()).adjusted(-12, -6, 6, 6);
+        // With the neighbours' letters above and below.
+        const QRect area = QRect(target->mapTo(&form(), QPoint(0, 0)), target->size()).adjusted(-12, -12, 12, 12);
         QTest::mouseClick(form().pchMain, Qt::LeftButton, {}, QPoint(2, 2)); // the pointer's mode
         const QImage unfocused = form().grab(area).toImage();
         target->setFocus();
@@ -422,6 +503,10 @@ private slots:
         press(Qt::Key_F5); // a key that does nothing but shows the focus
         QCOMPARE(focus(), target);
         const QImage focused = form().grab(area).toImage();
+        QRect ring, text;
+        checkRingClearsText(&form(), target, area, &ring, &text);
+        if (QTest::currentTestFailed())
+            return;
         int strong = 0;
         for (int y = 0; y < focused.height(); ++y) {
             for (int x = 0; x < focused.width(); ++x) {
@@ -429,8 +514,53 @@ private slots:
                     ++strong;
             }
         }
-        // At least a full ring of strong pixels round the control.
-        QVERIFY2(strong >= 2 * (target->width() + target->height()), qPrintable(QString::number(strong)));
+        // At least a full ring of strong pixels round what the ring marks.
+        const QRect inside = ring.adjusted(3, 3, -3, -3);
+        QVERIFY2(strong >= 2 * (inside.width() + inside.height()), qPrintable(QString::number(strong)));
+        if (hugsText) {
+            // Its lines and a few pixels' gap beside the letters; above and
+            // below, the line's room for accents and descenders as well.
+            QVERIFY2(text.adjusted(-8, -12, 8, 12).contains(ring),
+                     qPrintable(QStringLiteral("%1x%2 round %3x%4").arg(ring.width()).arg(ring.height()).arg(text.width()).arg(text.height())));
+            QVERIFY(std::abs(ring.left() + ring.right() - text.left() - text.right()) <= 2);
+        }
+        // A highlight box marks a focused title along with the ring.
+        if (!control.startsWith(QLatin1String("lblTestTitle")))
+            QVERIFY(differences(focused.copy(inImage(inside, focused)), unfocused.copy(inImage(inside, unfocused))).isEmpty());
+    }
+
+    // The menu's rows are tight: the ring of every title, as the keyboard
+    // brings it, crosses no letter of its own or of the rows round it.
+    void titleRingsCrossNoLetter()
+    {
+        for (Label *title : form().lblTestTitle) {
+            title->setFocus();
+            press(Qt::Key_F5);
+            const QRect area = QRect(title->mapTo(&form(), QPoint(0, 0)), title->size()).adjusted(-12, -24, 24, 24);
+            QRect ring, text;
+            checkRingClearsText(&form(), title, area, &ring, &text);
+            QVERIFY2(!QTest::currentTestFailed(), qPrintable(title->caption()));
+        }
+    }
+
+    // The start window's link: its ring is centred on its text.
+    void startWindowLinkRing()
+    {
+        m_form.reset();
+        ScriptedRandom random;
+        frmLoading w(random);
+        w.showCentred();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.lblSite->setFocus();
+        tap(&w, Qt::Key_F5);
+        const QRect area = QRect(w.lblSite->pos(), w.lblSite->size()).adjusted(-8, -8, 8, 8);
+        QRect ring, text;
+        checkRingClearsText(&w, w.lblSite, area, &ring, &text);
+        if (QTest::currentTestFailed())
+            return;
+        const QPoint off = ring.topLeft() + ring.bottomRight() - text.topLeft() - text.bottomRight();
+        QVERIFY2(std::abs(off.x()) <= 2 && std::abs(off.y()) <= 2,
+                 qPrintable(QStringLiteral("ring %1, text %2").arg(toString(ring), toString(text))));
     }
 
     void disabledAnswersStayReadable()

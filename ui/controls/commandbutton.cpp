@@ -1,6 +1,8 @@
 #include "ui/controls/commandbutton.h"
 
 #include <QKeyEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
 {
@@ -18,4 +20,15 @@ void CommandButton::keyPressEvent(QKeyEvent *event)
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+// Drawn as an unfocused button: the style's focus frame and its highlighted
+// outline would mark the focus a second time inside the ring.
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.state &= ~QStyle::State_HasFocus;
+    painter.drawControl(QStyle::CE_PushButton, option);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // A push button that a focused Enter, keypad Enter or Return clicks, as Space
-// does.
+// does. The style draws no focus of its own on it: the window's focus ring
+// shows where the focus is, and one mark is enough.
 
 #include <QPushButton>
 
@@ -14,4 +15,5 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };

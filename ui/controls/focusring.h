@@ -20,7 +20,9 @@ public:
 
     // The ring of `control` goes round `standIn` (a highlight box behind it,
     // say), `margin` pixels outside it; by default it goes 3 pixels outside
-    // the control itself.
+    // the control itself. A label's text, the control's or the stand-in's,
+    // is always inside the ring and clear of its lines, and a label without
+    // a stand-in is ringed round its text alone, not its whole rectangle.
     static void drawAround(QWidget *control, QWidget *standIn, int margin);
 
     bool cueShown() const;

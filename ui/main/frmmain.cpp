@@ -92,8 +92,9 @@ frmMain::frmMain(TestRun &run, RandomSource &random, QWidget *parent)
     connect(tmrAnimation, &WindowTimer::timeout, this, &frmMain::tmrAnimation_Timer);
     connect(Label2, &Label::clicked, this, &frmMain::Label2_Click);
     for (std::int16_t i = 0; i < lblAnswer.size(); ++i) {
-        // Answer texts begin at the label's edge: the ring keeps clear of them.
-        FocusRing::drawAround(lblAnswer(i), lblAnswer(i), 5);
+        // The ring goes round the answer's text, not the whole width of the
+        // page that its label spans.
+        FocusRing::drawAround(lblAnswer(i), nullptr, 5);
         connect(lblAnswer(i), &Label::clicked, this, [this, i] { lblAnswer_Click(i); });
         connect(lblAnswer(i), &Label::mouseMoved, this, [this, i] { lblAnswer_MouseMove(i); });
     }
